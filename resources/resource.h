@@ -1,0 +1,90 @@
+// Resource ids of Vittrel Kelvorn32: one block per dialog, the dialog id first and its controls
+// after it. Only #defines: windres reads this file too.
+#ifndef VITTREL_RESOURCE_H
+#define VITTREL_RESOURCE_H
+
+// Application identity
+#define IDI_APPLICATION_ICON 128
+#define IDS_SHEET_TITLE 103
+
+// Standard property-sheet buttons, as comctl32 numbers them
+#define IDC_SHEET_SAVE_TO_FILE 1 // IDOK
+#define IDC_SHEET_EXIT 2         // IDCANCEL
+#define IDC_SHEET_HELP 9         // IDHELP
+#define IDC_SHEET_ABOUT 12321    // the Apply button
+
+// About box
+#define IDD_ABOUT 130
+#define IDC_ABOUT_OK 1
+
+// Installation page
+#define IDD_INSTALLATION_PAGE 104
+#define IDC_REASON_LIST 1061
+#define IDC_PROBLEM_TEXT 1062
+#define IDC_SOLUTION_TEXT 1063
+#define IDC_NOTES_TEXT 1064
+
+// System information page
+#define IDD_SYSTEM_INFO_PAGE 105
+#define IDC_TOTAL_PHYSICAL 1000
+#define IDC_AVAILABLE_PHYSICAL 1001
+#define IDC_TOTAL_VIRTUAL 1002
+#define IDC_MEMORY_LOAD 1004
+#define IDC_RAM_VERDICT 1005
+#define IDC_OS_NAME 1006
+#define IDC_OS_VERSION 1007
+#define IDC_OS_BUILD 1008
+#define IDC_PROCESSOR_COUNT 1009
+#define IDC_PROCESSOR_TYPE 1010
+#define IDC_MODEL_CAPTION 1011
+#define IDC_MODEL_VALUE 1012
+#define IDC_STEP_CAPTION 1013
+#define IDC_STEP_VALUE 1014
+
+// Wave devices page
+#define IDD_WAVE_DEVICES_PAGE 107
+#define IDC_WAVE_DEVICE_LIST 1015
+#define IDC_FORMAT_1M08 1032
+#define IDC_FORMAT_1M16 1033
+#define IDC_FORMAT_1S08 1034
+#define IDC_FORMAT_1S16 1035
+#define IDC_FORMAT_2M08 1036
+#define IDC_FORMAT_4M08 1037
+#define IDC_FORMAT_2M16 1038
+#define IDC_FORMAT_4M16 1039
+#define IDC_FORMAT_2S08 1040
+#define IDC_FORMAT_4S08 1041
+#define IDC_FORMAT_2S16 1042
+#define IDC_FORMAT_4S16 1043
+#define IDC_OPTIONAL_FUNCTION_1 1044
+#define IDC_OPTIONAL_FUNCTION_2 1045
+#define IDC_OPTIONAL_FUNCTION_3 1046
+#define IDC_OPTIONAL_FUNCTION_4 1047
+#define IDC_OPTIONAL_FUNCTION_5 1048
+#define IDC_WAVE_MANUFACTURER_ID 1049
+#define IDC_WAVE_DRIVER_VERSION 1050
+#define IDC_WAVE_PRODUCT_ID 1051
+#define IDC_WAVE_CHANNELS 1052
+
+// Auxiliary audio devices page
+#define IDD_AUX_DEVICES_PAGE 108
+#define IDC_AUX_DEVICE_LIST 1054
+#define IDC_AUX_PRODUCT_ID 1055
+#define IDC_AUX_MANUFACTURER_ID 1056
+#define IDC_AUX_DRIVER_VERSION 1057
+#define IDC_AUX_TECHNOLOGY 1058
+#define IDC_AUX_SUPPORT 1059
+#define IDC_AUX_VOLUME 1060
+
+// Braille and speech page
+#define IDD_BRAILLE_SPEECH_PAGE 109
+#define IDC_BRAILLE_DEVICE_LIST 1083
+#define IDC_BRAILLE_STATUS 1088
+
+// Ports page
+#define IDD_PORTS_PAGE 110
+#define IDC_COMM_PORT_LIST 1078
+#define IDC_PRINTER_PORT_LIST 1086
+#define IDC_PORT_SUMMARY_LIST 1087
+
+#endif

@@ -1,0 +1,6 @@
+// The About box: no members, no handlers; OK and Esc close it.
+#include "app/about_dialog.h"
+
+#include "resource.h"
+
+CMyAboutDialog::CMyAboutDialog() : CDialog(IDD_ABOUT) {}

@@ -1,0 +1,9 @@
+// CMyApp: the application object. Its start-up runs the diagnostic sheet as the only window.
+#pragma once
+
+#include "framework/win_app.h"
+
+class CMyApp : public CWinApp {
+public:
+    bool InitInstance() override;
+};

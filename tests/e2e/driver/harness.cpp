@@ -1,0 +1,325 @@
+// The end-to-end harness: process control, waiting, and reading windows of another process.
+#include "harness.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+int g_failures = 0;
+
+std::string Narrow(const std::wstring& wide) {
+    if (wide.empty())
+        return {};
+    const int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                         nullptr, nullptr);
+    std::string text(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), text.data(), size, nullptr,
+                        nullptr);
+    return text;
+}
+
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM lParam) {
+    reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hwnd);
+    return TRUE;
+}
+
+} // namespace
+
+std::vector<HWND> ChildWindows(HWND parent) {
+    std::vector<HWND> children;
+    EnumChildWindows(parent, CollectWindow, reinterpret_cast<LPARAM>(&children));
+    return children;
+}
+
+std::vector<HWND> TopLevelWindowsOf(DWORD processId) {
+    std::vector<HWND> all, mine;
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&all));
+    for (HWND hwnd : all) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(hwnd, &pid);
+        if (pid == processId)
+            mine.push_back(hwnd);
+    }
+    return mine;
+}
+
+std::string ClassOf(HWND hwnd) {
+    char name[64] = {};
+    GetClassNameA(hwnd, name, sizeof(name));
+    return name;
+}
+
+bool Check(bool condition, const std::string& what) {
+    std::printf("%s - %s\n", condition ? "ok" : "not ok", what.c_str());
+    std::fflush(stdout);
+    if (!condition)
+        ++g_failures;
+    return condition;
+}
+
+bool CheckEqual(const std::string& expected, const std::string& actual, const std::string& what) {
+    if (expected == actual)
+        return Check(true, what);
+    return Check(false, what + "\n    expected: \"" + Escape(expected) + "\"\n    actual:   \"" + Escape(actual) + "\"");
+}
+
+bool CheckEqual(long long expected, long long actual, const std::string& what) {
+    if (expected == actual)
+        return Check(true, what);
+    return Check(false, what + ": expected " + std::to_string(expected) + ", actual " + std::to_string(actual));
+}
+
+int FailureCount() { return g_failures; }
+
+void Note(const std::string& text) {
+    std::printf("# %s\n", text.c_str());
+    std::fflush(stdout);
+}
+
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (condition())
+            return true;
+        if (GetTickCount() - start > timeoutMs)
+            return false;
+        Sleep(20);
+    }
+}
+
+std::string WindowText(HWND hwnd) {
+    wchar_t buffer[4096] = {};
+    const int length = GetWindowTextW(hwnd, buffer, 4096);
+    return Narrow(std::wstring(buffer, length > 0 ? static_cast<size_t>(length) : 0));
+}
+
+std::string ControlText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
+
+std::vector<std::string> ListItems(HWND list) {
+    std::vector<std::string> items;
+    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+        std::wstring text(length > 0 ? static_cast<size_t>(length) + 1 : 1, L'\0');
+        const LRESULT copied = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i),
+                                            reinterpret_cast<LPARAM>(text.data()));
+        text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+        items.push_back(Narrow(text));
+    }
+    return items;
+}
+
+std::string Escape(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '\r')
+            out += "\\r";
+        else if (c == '\n')
+            out += "\\n";
+        else
+            out += c;
+    }
+    return out;
+}
+
+std::string ReadFileBytes(const std::string& path, bool* exists) {
+    std::ifstream in(path, std::ios::binary);
+    if (exists)
+        *exists = static_cast<bool>(in);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+bool WriteFileBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+    return static_cast<bool>(out);
+}
+
+std::string ExpectedTitle() { return "Vittrel Kelvorn32 v.2.0a"; }
+
+RECT ClientRectOf(HWND child, HWND parent) {
+    RECT rect{};
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+Vittrel::~Vittrel() {
+    if (m_process.hProcess) {
+        if (!HasExited()) {
+            TerminateProcess(m_process.hProcess, 99);
+            WaitForSingleObject(m_process.hProcess, 5000);
+        }
+        CloseHandle(m_process.hProcess);
+        CloseHandle(m_process.hThread);
+    }
+}
+
+bool Vittrel::Start() {
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string exe(self);
+    exe = exe.substr(0, exe.find_last_of('\\') + 1) + "vittrel.exe";
+    std::string commandLine = "\"" + exe + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    const bool started = CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                        nullptr, &startup, &m_process) != FALSE;
+    return Check(started, "vittrel.exe starts (" + exe + ")");
+}
+
+bool Vittrel::HasExited() const { return WaitForSingleObject(m_process.hProcess, 0) == WAIT_OBJECT_0; }
+
+bool Vittrel::WaitForExit(DWORD timeoutMs) {
+    return WaitForSingleObject(m_process.hProcess, timeoutMs) == WAIT_OBJECT_0;
+}
+
+std::vector<HWND> Vittrel::TopLevelWindows(const std::string& title) const {
+    std::vector<HWND> found;
+    for (HWND hwnd : TopLevelWindowsOf(m_process.dwProcessId))
+        if (title.empty() || WindowText(hwnd) == title)
+            found.push_back(hwnd);
+    return found;
+}
+
+HWND Vittrel::WaitForTopLevel(const std::string& title, DWORD timeoutMs) const {
+    HWND found = nullptr;
+    WaitFor(
+        [&] {
+            for (HWND hwnd : TopLevelWindows(title)) {
+                if (IsWindowVisible(hwnd)) {
+                    found = hwnd;
+                    return true;
+                }
+            }
+            return false;
+        },
+        timeoutMs);
+    return found;
+}
+
+bool Vittrel::WaitForSheet() {
+    m_sheet = WaitForTopLevel(ExpectedTitle(), 30000);
+    if (!Check(m_sheet != nullptr, "the sheet \"" + ExpectedTitle() + "\" appears"))
+        return false;
+    // The sheet is up once comctl32 has shown its first page.
+    return Check(WaitFor([&] { return CurrentPage() != nullptr && IsWindowVisible(CurrentPage()); }),
+                 "the sheet shows a page");
+}
+
+void Vittrel::PressButton(int id) const { PostMessageA(Button(id), BM_CLICK, 0, 0); }
+
+HWND Vittrel::TabControl() const {
+    return reinterpret_cast<HWND>(SendMessageA(m_sheet, PSM_GETTABCONTROL, 0, 0));
+}
+
+std::vector<std::string> Vittrel::TabTexts() const {
+    // TCM_GETITEM carries a pointer, so the record and its text live in the program's own memory.
+    std::vector<std::string> texts;
+    HWND tab = TabControl();
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+                                 m_process.dwProcessId);
+    if (!process)
+        return texts;
+    auto* remote = static_cast<BYTE*>(VirtualAllocEx(process, nullptr, 4096, MEM_COMMIT, PAGE_READWRITE));
+    const LRESULT count = SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0);
+    for (LRESULT i = 0; remote && i < count; ++i) {
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = reinterpret_cast<char*>(remote + 512);
+        item.cchTextMax = 256;
+        char zero[256] = {};
+        WriteProcessMemory(process, remote, &item, sizeof(item), nullptr);
+        WriteProcessMemory(process, remote + 512, zero, sizeof(zero), nullptr);
+        SendMessageA(tab, TCM_GETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(remote));
+        char text[256] = {};
+        ReadProcessMemory(process, remote + 512, text, sizeof(text) - 1, nullptr);
+        texts.emplace_back(text);
+    }
+    if (remote)
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return texts;
+}
+
+int Vittrel::CurrentTab() const { return static_cast<int>(SendMessageA(TabControl(), TCM_GETCURSEL, 0, 0)); }
+
+HWND Vittrel::CurrentPage() const {
+    return reinterpret_cast<HWND>(SendMessageA(m_sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+}
+
+HWND Vittrel::ShowPage(int index) const {
+    SendMessageA(m_sheet, PSM_SETCURSEL, static_cast<WPARAM>(index), 0);
+    HWND page = nullptr;
+    WaitFor([&] {
+        page = CurrentPage();
+        return CurrentTab() == index && page && IsWindowVisible(page);
+    });
+    return page;
+}
+
+HWND Vittrel::FocusedWindow() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    GetGUIThreadInfo(m_process.dwThreadId, &info);
+    return info.hwndFocus;
+}
+
+void Vittrel::PressKey(UINT vk) const {
+    HWND target = FocusedWindow();
+    if (!target)
+        target = GetForegroundWindow();
+    const UINT scan = MapVirtualKeyA(vk, 0);
+    PostMessageA(target, WM_KEYDOWN, vk, 1 | (scan << 16));
+    PostMessageA(target, WM_KEYUP, vk, 1 | (scan << 16) | (1u << 30) | (1u << 31));
+}
+
+void Vittrel::ClickListItem(HWND list, int index) const {
+    const LRESULT height = SendMessageA(list, LB_GETITEMHEIGHT, 0, 0);
+    const LRESULT top = SendMessageA(list, LB_GETTOPINDEX, 0, 0);
+    const int x = 10;
+    const int y = static_cast<int>((index - top) * height + height / 2);
+    PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+bool Vittrel::Screenshot(const std::string& path) const {
+    RECT rect{};
+    GetWindowRect(m_sheet, &rect);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    GdiFlush();
+    const DWORD stride = ((static_cast<DWORD>(width) * 3 + 3) & ~3u);
+    const DWORD imageSize = stride * static_cast<DWORD>(height);
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(file) + sizeof(info.bmiHeader);
+    file.bfSize = file.bfOffBits + imageSize;
+    std::string bytes(reinterpret_cast<const char*>(&file), sizeof(file));
+    bytes.append(reinterpret_cast<const char*>(&info.bmiHeader), sizeof(info.bmiHeader));
+    bytes.append(static_cast<const char*>(bits), imageSize);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return WriteFileBytes(path, bytes);
+}

@@ -1,0 +1,77 @@
+// End-to-end harness: starts vittrel.exe, waits for its windows and reads them through window
+// messages, as a user's assistive technology would. Every check prints one line; a scenario fails
+// when any check failed.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// Checks
+bool Check(bool condition, const std::string& what);
+bool CheckEqual(const std::string& expected, const std::string& actual, const std::string& what);
+bool CheckEqual(long long expected, long long actual, const std::string& what);
+int FailureCount();
+void Note(const std::string& text);
+
+// Waits until `condition` holds, polling; false when `timeoutMs` passed first.
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 20000);
+
+// Windows
+std::vector<HWND> ChildWindows(HWND parent); // all descendants
+std::vector<HWND> TopLevelWindowsOf(DWORD processId);
+std::string ClassOf(HWND hwnd);
+
+// Texts
+std::string WindowText(HWND hwnd);
+std::string ControlText(HWND dialog, int id);
+std::vector<std::string> ListItems(HWND list);
+std::string Escape(const std::string& text); // shows CR and LF as \r and \n
+std::string ReadFileBytes(const std::string& path, bool* exists = nullptr);
+bool WriteFileBytes(const std::string& path, const std::string& bytes);
+
+// The program under test, started in the current directory.
+class Vittrel {
+public:
+    ~Vittrel();
+    bool Start();
+    // Waits for the sheet; false when it did not appear.
+    bool WaitForSheet();
+    bool WaitForExit(DWORD timeoutMs = 20000);
+    bool HasExited() const;
+
+    HWND Sheet() const { return m_sheet; }
+    DWORD ProcessId() const { return m_process.dwProcessId; }
+    DWORD ThreadId() const { return m_process.dwThreadId; }
+
+    // Top-level windows of the process with this title (visible or not).
+    std::vector<HWND> TopLevelWindows(const std::string& title = "") const;
+    HWND WaitForTopLevel(const std::string& title, DWORD timeoutMs = 20000) const;
+
+    // Sheet
+    HWND Button(int id) const { return GetDlgItem(m_sheet, id); }
+    void PressButton(int id) const; // posted, as a click: returns before a modal dialog ends
+    HWND TabControl() const;
+    std::vector<std::string> TabTexts() const;
+    int CurrentTab() const;
+    HWND CurrentPage() const;
+    // Brings page `index` to the front and waits until it shows.
+    HWND ShowPage(int index) const;
+    // Keyboard input through the program's message loop, to its focused window.
+    void PressKey(UINT vk) const;
+    HWND FocusedWindow() const;
+    // Mouse click in the middle of a list item.
+    void ClickListItem(HWND list, int index) const;
+
+    // Saves a picture of the sheet as a 24-bit BMP.
+    bool Screenshot(const std::string& path) const;
+
+private:
+    PROCESS_INFORMATION m_process{};
+    HWND m_sheet = nullptr;
+};
+
+std::string ExpectedTitle();
+RECT ClientRectOf(HWND child, HWND parent);

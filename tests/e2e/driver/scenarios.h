@@ -1,0 +1,19 @@
+// Scenario registry of the end-to-end driver.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct Scenario {
+    const char* name;
+    void (*run)();
+};
+
+// Each file of scenarios adds its own.
+void AddShellScenarios(std::vector<Scenario>& scenarios);
+
+// Sets the Windows version that Wine reports to programs started from now on ("win95", "nt40",
+// "win31", ...).
+void SetWindowsVersion(const std::string& version);
+// Where a scenario leaves pictures for people to look at (the driver's second argument, or ".").
+std::string OutputDirectory();

@@ -1,0 +1,225 @@
+// Scenarios of the application shell: start-up, the sheet's buttons, the About box, closing,
+// the Win32s refusal, and the user's tour with a picture of every page.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdio>
+
+#include "harness.h"
+#include "resource.h"
+#include "scenarios.h"
+
+namespace {
+
+const std::vector<std::string> kTabTexts = {"Kelvorn32 Directory", "System Information", "Wave Devices",
+                                            "Auxiliary Audio Devices", "Ports", "Braille && Speech"};
+// A control that only that page has, by tab position.
+const int kPageMarkers[] = {IDC_PROBLEM_TEXT, IDC_OS_NAME, IDC_WAVE_DEVICE_LIST, IDC_AUX_DEVICE_LIST,
+                            IDC_COMM_PORT_LIST, IDC_BRAILLE_STATUS};
+
+std::string Describe(const RECT& r) {
+    char text[64];
+    std::snprintf(text, sizeof(text), "(%ld,%ld)-(%ld,%ld)", r.left, r.top, r.right, r.bottom);
+    return text;
+}
+
+void CheckButtonRow(const Vittrel& app, const std::string& where) {
+    HWND help = app.Button(IDC_SHEET_HELP);
+    Check(help && !IsWindowVisible(help), where + ": Help is hidden");
+    Check(help && !IsWindowEnabled(help), where + ": Help is disabled");
+    const struct {
+        int id;
+        const char* label;
+    } buttons[] = {{IDC_SHEET_ABOUT, "About Vittrel Kelvorn32"}, {IDC_SHEET_SAVE_TO_FILE, "Save To File"},
+                   {IDC_SHEET_EXIT, "Exit"}};
+    for (const auto& button : buttons) {
+        HWND hwnd = app.Button(button.id);
+        CheckEqual(button.label, WindowText(hwnd), where + ": label of button " + std::to_string(button.id));
+        Check(IsWindowVisible(hwnd), where + ": \"" + std::string(button.label) + "\" is visible");
+        Check(IsWindowEnabled(hwnd), where + ": \"" + std::string(button.label) + "\" is enabled");
+    }
+    // Exit takes Help's place, Save To File sits 80 pixels left of it, About 307 pixels left and
+    // 50 pixels wider.
+    const RECT h = ClientRectOf(help, app.Sheet());
+    const RECT exit = ClientRectOf(app.Button(IDC_SHEET_EXIT), app.Sheet());
+    const RECT save = ClientRectOf(app.Button(IDC_SHEET_SAVE_TO_FILE), app.Sheet());
+    const RECT about = ClientRectOf(app.Button(IDC_SHEET_ABOUT), app.Sheet());
+    const RECT wantSave{h.left - 80, h.top, h.right - 80, h.bottom};
+    const RECT wantAbout{h.left - 307, h.top, h.right - 257, h.bottom};
+    CheckEqual(Describe(h), Describe(exit), where + ": Exit has Help's rectangle");
+    CheckEqual(Describe(wantSave), Describe(save), where + ": Save To File rectangle");
+    CheckEqual(Describe(wantAbout), Describe(about), where + ": About rectangle");
+}
+
+void StartUp() {
+    Vittrel app;
+    if (!app.Start() || !app.WaitForSheet())
+        return;
+    std::vector<std::string> visible;
+    for (HWND hwnd : app.TopLevelWindows())
+        if (IsWindowVisible(hwnd))
+            visible.push_back(WindowText(hwnd));
+    CheckEqual(1, static_cast<long long>(visible.size()), "the sheet is the only window shown");
+    CheckEqual(ExpectedTitle(), WindowText(app.Sheet()), "title");
+
+    const std::vector<std::string> tabs = app.TabTexts();
+    CheckEqual(static_cast<long long>(kTabTexts.size()), static_cast<long long>(tabs.size()), "six tabs");
+    for (size_t i = 0; i < kTabTexts.size() && i < tabs.size(); ++i)
+        CheckEqual(kTabTexts[i], tabs[i], "tab " + std::to_string(i + 1));
+
+    CheckEqual(0, app.CurrentTab(), "the installation page is in front");
+    Check(GetDlgItem(app.CurrentPage(), IDC_PROBLEM_TEXT) != nullptr, "the front page is the installation page");
+    CheckButtonRow(app, "at start-up");
+
+    for (int page = 1; page < 6; ++page) {
+        HWND shown = app.ShowPage(page);
+        Check(GetDlgItem(shown, kPageMarkers[page]) != nullptr, "tab " + std::to_string(page + 1) + " shows its page");
+        CheckButtonRow(app, "on " + kTabTexts[static_cast<size_t>(page)]);
+    }
+    app.ShowPage(0);
+    CheckButtonRow(app, "back on the first page");
+    app.PressButton(IDC_SHEET_EXIT);
+    Check(app.WaitForExit(), "Exit ends the program");
+}
+
+HWND WaitForAboutBox(const Vittrel& app) {
+    return app.WaitForTopLevel("About Vittrel Kelvorn32");
+}
+
+void CheckAboutBox(const Vittrel& app, HWND about, const std::string& when) {
+    Check(about != nullptr, when + ": the About box opens");
+    if (!about)
+        return;
+    Check(GetWindow(about, GW_OWNER) == app.Sheet(), when + ": the About box is owned by the sheet");
+    Check(!IsWindowEnabled(app.Sheet()), when + ": the sheet takes no input meanwhile");
+    std::vector<std::string> statics;
+    HWND icon = nullptr;
+    for (HWND child : ChildWindows(about)) {
+        if (lstrcmpiA(ClassOf(child).c_str(), "Static") != 0)
+            continue;
+        if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+            icon = child;
+        else if (!WindowText(child).empty())
+            statics.push_back(WindowText(child));
+    }
+    CheckEqual(1, static_cast<long long>(statics.size()), when + ": one text");
+    if (!statics.empty())
+        CheckEqual("Vittrel Kelvorn32 v. 2.0a", statics[0], when + ": the About text");
+    CheckEqual("OK", ControlText(about, IDOK), when + ": the OK button");
+    Check(icon && SendMessageA(icon, STM_GETICON, 0, 0) != 0, when + ": the About box shows the icon");
+}
+
+void AboutBox() {
+    Vittrel app;
+    if (!app.Start() || !app.WaitForSheet())
+        return;
+    app.ShowPage(1);
+    for (int round = 1; round <= 2; ++round) {
+        const std::string when = round == 1 ? "first time" : "second time";
+        app.PressButton(IDC_SHEET_ABOUT);
+        HWND about = WaitForAboutBox(app);
+        CheckAboutBox(app, about, when);
+        if (!about)
+            return;
+        if (round == 1)
+            PostMessageA(GetDlgItem(about, IDOK), BM_CLICK, 0, 0);
+        else
+            app.PressKey(VK_ESCAPE);
+        Check(WaitFor([&] { return !IsWindow(about); }),
+              when + ": the About box closes with " + (round == 1 ? "OK" : "Esc"));
+        Check(WaitFor([&] { return IsWindowEnabled(app.Sheet()) != FALSE; }), when + ": the sheet takes input again");
+        CheckEqual(1, app.CurrentTab(), when + ": the same page is in front");
+        Check(!app.HasExited(), when + ": the sheet is still open");
+        CheckButtonRow(app, "after the About box (" + when + ")");
+    }
+    app.PressButton(IDC_SHEET_EXIT);
+    Check(app.WaitForExit(), "Exit ends the program");
+}
+
+void Closing() {
+    const struct {
+        const char* how;
+        void (*close)(const Vittrel&);
+    } ways[] = {
+        {"Exit", [](const Vittrel& app) { app.PressButton(IDC_SHEET_EXIT); }},
+        {"Esc", [](const Vittrel& app) { app.PressKey(VK_ESCAPE); }},
+        {"the close box", [](const Vittrel& app) { PostMessageA(app.Sheet(), WM_SYSCOMMAND, SC_CLOSE, 0); }},
+    };
+    for (const auto& way : ways) {
+        Vittrel app;
+        if (!app.Start() || !app.WaitForSheet())
+            return;
+        way.close(app);
+        Check(app.WaitForExit(), std::string(way.how) + " ends the program");
+        Check(app.TopLevelWindows().empty(), std::string(way.how) + ": no window remains");
+    }
+}
+
+bool HasPageWindow(const Vittrel& app) {
+    for (HWND top : app.TopLevelWindows())
+        for (HWND child : ChildWindows(top))
+            if (ClassOf(child) == "#32770")
+                return true;
+    return false;
+}
+
+void Win32sRefusal() {
+    SetWindowsVersion("win31");
+    Vittrel app;
+    if (!app.Start())
+        return;
+    HWND box = app.WaitForTopLevel("Error");
+    if (!Check(box != nullptr, "a message box titled \"Error\" appears"))
+        return;
+    std::vector<std::string> texts, buttons;
+    bool icon = false;
+    for (HWND child : ChildWindows(box)) {
+        const std::string cls = ClassOf(child);
+        const LONG style = GetWindowLongA(child, GWL_STYLE);
+        if (lstrcmpiA(cls.c_str(), "Button") == 0 && IsWindowVisible(child))
+            buttons.push_back(WindowText(child));
+        else if (lstrcmpiA(cls.c_str(), "Static") == 0 && (style & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child))
+            icon = icon || SendMessageA(child, STM_GETICON, 0, 0) != 0;
+        else if (lstrcmpiA(cls.c_str(), "Static") == 0 && !WindowText(child).empty())
+            texts.push_back(WindowText(child));
+    }
+    CheckEqual(1, static_cast<long long>(texts.size()), "one message");
+    if (!texts.empty())
+        CheckEqual("Sorry! This Version of Vittrel Kelvorn does not run in Windows 3.1x", texts[0], "the message");
+    CheckEqual(1, static_cast<long long>(buttons.size()), "a single button");
+    if (!buttons.empty())
+        CheckEqual("OK", buttons[0], "the button is OK");
+    Check(!icon, "no icon");
+    Check(!HasPageWindow(app), "no page has been made");
+    Check(app.TopLevelWindows(ExpectedTitle()).empty(), "the sheet never showed its title");
+    PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    Check(app.WaitForExit(), "the program ends after the message");
+}
+
+void Tour() {
+    Vittrel app;
+    if (!app.Start() || !app.WaitForSheet())
+        return;
+    for (int page = 0; page < 6; ++page) {
+        HWND shown = app.ShowPage(page);
+        Check(shown != nullptr, "tour: " + kTabTexts[static_cast<size_t>(page)]);
+        RedrawWindow(app.Sheet(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        const std::string picture = OutputDirectory() + "\\page-" + std::to_string(page + 1) + ".bmp";
+        Check(app.Screenshot(picture), "tour: picture " + picture);
+    }
+    // Sent, not posted: the click returns once the report is written.
+    SendMessageA(app.Button(IDC_SHEET_SAVE_TO_FILE), BM_CLICK, 0, 0);
+    app.PressButton(IDC_SHEET_EXIT);
+    Check(app.WaitForExit(), "tour: Exit ends the program");
+}
+
+} // namespace
+
+void AddShellScenarios(std::vector<Scenario>& scenarios) {
+    scenarios.push_back({"startup", StartUp});
+    scenarios.push_back({"about_box", AboutBox});
+    scenarios.push_back({"closing", Closing});
+    scenarios.push_back({"win32s_refusal", Win32sRefusal});
+    scenarios.push_back({"tour", Tour});
+}

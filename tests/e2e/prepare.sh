@@ -1,0 +1,4 @@
+# Preparation of the scenarios' prefixes, before Wine starts: prepare_<scenario> DIR, where DIR
+# holds prefix/ (WINEPREFIX), cwd/ (the program's current directory) and home/ (HOME).
+
+windows_dir() { echo "$1/prefix/drive_c/windows"; }
