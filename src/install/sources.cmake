@@ -1,3 +1,8 @@
-set(VITTREL_INSTALL_PURE)
-set(VITTREL_INSTALL_WIN)
-set(VITTREL_INSTALL_TESTS)
+set(VITTREL_INSTALL_PURE
+    src/install/diagnosis.cpp
+    src/install/reason_solutions.cpp)
+set(VITTREL_INSTALL_WIN
+    src/install/install_environment_win.cpp)
+set(VITTREL_INSTALL_TESTS
+    tests/unit/diagnosis_test.cpp
+    tests/unit/reason_solutions_test.cpp)
