@@ -1,3 +1,9 @@
-set(VITTREL_PROBES_PURE)
-set(VITTREL_PROBES_WIN)
-set(VITTREL_PROBES_TESTS)
+set(VITTREL_PROBES_PURE
+    src/probes/system_info.cpp
+    src/probes/ports.cpp)
+set(VITTREL_PROBES_WIN
+    src/probes/system_info_win.cpp
+    src/probes/port_environment_win.cpp)
+set(VITTREL_PROBES_TESTS
+    tests/unit/system_info_test.cpp
+    tests/unit/ports_test.cpp)
