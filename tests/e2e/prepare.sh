@@ -2,3 +2,7 @@
 # holds prefix/ (WINEPREFIX), cwd/ (the program's current directory) and home/ (HOME).
 
 windows_dir() { echo "$1/prefix/drive_c/windows"; }
+
+here_prepare=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here_prepare/prepare_install.sh"
+source "$here_prepare/prepare_ports.sh"

@@ -289,9 +289,10 @@ void Vittrel::ClickListItem(HWND list, int index) const {
     PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
-bool Vittrel::Screenshot(const std::string& path) const {
-    RECT rect{};
-    GetWindowRect(m_sheet, &rect);
+namespace {
+
+// The sheet's pixels as the screen shows them, bottom-up 24-bit rows.
+std::string CaptureScreen(const RECT& rect, BITMAPINFOHEADER& header) {
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
     HDC screen = GetDC(nullptr);
@@ -309,17 +310,38 @@ bool Vittrel::Screenshot(const std::string& path) const {
     BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
     GdiFlush();
     const DWORD stride = ((static_cast<DWORD>(width) * 3 + 3) & ~3u);
-    const DWORD imageSize = stride * static_cast<DWORD>(height);
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(file) + sizeof(info.bmiHeader);
-    file.bfSize = file.bfOffBits + imageSize;
-    std::string bytes(reinterpret_cast<const char*>(&file), sizeof(file));
-    bytes.append(reinterpret_cast<const char*>(&info.bmiHeader), sizeof(info.bmiHeader));
-    bytes.append(static_cast<const char*>(bits), imageSize);
+    std::string pixels(static_cast<const char*>(bits), stride * static_cast<DWORD>(height));
     SelectObject(memory, old);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
+    header = info.bmiHeader;
+    return pixels;
+}
+
+} // namespace
+
+bool Vittrel::Screenshot(const std::string& path) const {
+    RECT rect{};
+    GetWindowRect(m_sheet, &rect);
+    RedrawWindow(m_sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    // The screen catches up with the window's drawing a little later: wait until two pictures agree.
+    BITMAPINFOHEADER header{};
+    std::string pixels = CaptureScreen(rect, header);
+    WaitFor(
+        [&] {
+            std::string again = CaptureScreen(rect, header);
+            const bool settled = again == pixels;
+            pixels = std::move(again);
+            return settled;
+        },
+        3000);
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(file) + sizeof(header);
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+    std::string bytes(reinterpret_cast<const char*>(&file), sizeof(file));
+    bytes.append(reinterpret_cast<const char*>(&header), sizeof(header));
+    bytes += pixels;
     return WriteFileBytes(path, bytes);
 }

@@ -31,6 +31,9 @@ void SetWindowsVersion(const std::string& version) {
 int main(int argc, char** argv) {
     std::vector<Scenario> scenarios;
     AddShellScenarios(scenarios);
+    AddInstallScenarios(scenarios);
+    AddSystemInfoScenarios(scenarios);
+    AddPortScenarios(scenarios);
     if (argc < 2) {
         for (const Scenario& scenario : scenarios)
             std::printf("%s\n", scenario.name);

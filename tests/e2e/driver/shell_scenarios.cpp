@@ -204,7 +204,6 @@ void Tour() {
     for (int page = 0; page < 6; ++page) {
         HWND shown = app.ShowPage(page);
         Check(shown != nullptr, "tour: " + kTabTexts[static_cast<size_t>(page)]);
-        RedrawWindow(app.Sheet(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         const std::string picture = OutputDirectory() + "\\page-" + std::to_string(page + 1) + ".bmp";
         Check(app.Screenshot(picture), "tour: picture " + picture);
     }

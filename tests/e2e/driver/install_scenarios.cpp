@@ -1,0 +1,556 @@
+// Scenarios of the installation page: every outcome of the diagnosis as the page shows it (each
+// in a prefix prepared by prepare_install.sh), the runtime-library fallback to the system
+// directory, the per-reason solutions chosen by keyboard and mouse, and the repair of placeholder
+// driver entries in kvcfg_32.ini, including a repair that can't be written and one that Win32s
+// never gets to.
+#include <windows.h>
+
+#include <utility>
+
+#include "harness.h"
+#include "resource.h"
+#include "scenarios.h"
+
+namespace {
+
+// What the installation page shows.
+struct PageTexts {
+    std::string problem;
+    std::vector<std::string> reasons;
+    std::string solution;
+    std::string notes;
+    int selected;        // LB_GETCURSEL; LB_ERR when nothing is selected
+    int horizontalRange; // LB_GETHORIZONTALEXTENT of the reasons list
+};
+
+const std::vector<std::string> kNoReasons;
+
+const char kLibraryNotes[] = "If you are running Kelvorn on a Network, please notify";
+
+const PageTexts kConfigMissing = {
+    "The kelvorn INI file could not be found.",
+    {"The previous install has failed at some point.",
+     "The installation process has been interrupted at some point.", "Kelvorn32 has NOT been installed."},
+    "Install Kelvorn32.",
+    "If a Kelvorn32 directory is indeed located in your computer remove it and then install Kelvorn32.",
+    0,
+    0,
+};
+
+const PageTexts kMainDirectoryMissing = {
+    "Either the kelvorn directory specified in the KVCFG_32.INI file does not exist or some of the files "
+    "in the kelvorn directory do not exist.",
+    {"The previous install has failed at some point.",
+     "The installation process has been interrupted at some point.", "Kelvorn has NOT been installed.",
+     "Kelvorn has been moved to another directory.",
+     "Kelvorn is in the original install directory but the directory specified in the INI file does not "
+     "exist.",
+     "If the directory exists,it is empty or kelvorn has not been properly installed."},
+    "Install Kelvorn32.",
+    "If a Kelvorn32 directory is indeed located in your computer and you want to reinstall Kelvorn32, "
+    "remove the INI file and then install Kelvorn32.",
+    0,
+    800,
+};
+
+const PageTexts kDirectoriesMissing = {
+    "Some of the directories specified in the INI file do not exist.",
+    kNoReasons,
+    "If you think the problematic directory or directories are not the ones where the actual drivers "
+    "should be, you can modify the kvcfg_32.ini file. Otherwise, remove the kelvorn INI file and reinstall "
+    "Kelvorn32.",
+    "If you are running Kelvorn32 on a Network and the Kelvorn directory is not shared you would run into "
+    "errors. Please, make this a shared directory and run Kelvorn32 again.",
+    LB_ERR,
+    0,
+};
+
+const PageTexts kMsvcrtMissing = {
+    "The msvcrt20.dll runtime-library needed to run Kelvorn has not been found.",
+    kNoReasons,
+    "Remove the Kelvorn INI file and re-install Kelvorn32.\n",
+    kLibraryNotes,
+    LB_ERR,
+    0,
+};
+
+const PageTexts kMsvcrtCorrupt = {
+    "The msvcrt20.dll runtime-library needed to run Kelvorn is corrupt",
+    kNoReasons,
+    "Remove the Kelvorn INI file as well as the corrupted file and re-install Kelvorn32.",
+    kLibraryNotes,
+    LB_ERR,
+    0,
+};
+
+const PageTexts kMfcMissing = {
+    "- The mfc30.dll runtime-library needed to run Kelvorn has\n"
+    "  not been found. Please, remove the Kelvorn INI file and \n"
+    "  re-install Kelvorn.\n",
+    kNoReasons,
+    "Remove the Kelvorn INI file and re-install Kelvorn32.\n",
+    kLibraryNotes,
+    LB_ERR,
+    0,
+};
+
+const PageTexts kMfcCorrupt = {
+    "- The mfc30.dll runtime-library needed to run Kelvorn is\n"
+    "  corrupt. Please, remove the Kelvorn INI file as well as the \n"
+    "  corrupted file and re-install Kelvorn.\n",
+    kNoReasons,
+    "Remove the Kelvorn INI file as well as the corrupted file and re-install Kelvorn32.",
+    kLibraryNotes,
+    LB_ERR,
+    0,
+};
+
+const PageTexts kRepaired = {
+    "An error has been found in the INI file.\n",
+    kNoReasons,
+    "Error(s) has been fixed by Vittrel Kelvorn32.\n",
+    "None.",
+    LB_ERR,
+    0,
+};
+
+const PageTexts kSound = {"None found.", kNoReasons, "N/A.", "None.", LB_ERR, 0};
+
+const PageTexts kRepairFailed = {
+    "An error has been found in the INI file. It could not be fixed.\n",
+    kNoReasons,
+    "Error(s) could not be fixed by Vittrel Kelvorn32. Edit the kvcfg_32.ini file and set the Braille16, "
+    "Braille32 and Speech32 entries that begin with KVCNOVOX to none.\n",
+    "None.",
+    LB_ERR,
+    0,
+};
+
+// Per-reason solutions of the main-directory outcome.
+const char kInstallSolution[] = "Install Kelvorn32";
+const char kMovedSolution[] =
+    "1. Create the directory if it does not exist and Move all files from your original directory to this "
+    "directory.\n2. Edit the kvcfg_32.ini file and change the MainDirectory entry to the directory where "
+    "kelvorn is installed. Also change all references to the other directoryto the directory where kelvorn "
+    "is installed.";
+const char kEditSolution[] =
+    "Edit the kvcfg_32.ini file and change the MainDirectory entry to the directory where Kelvorn32 is "
+    "installed. Also change all references to the other directory to the directory where Kelvorn32 is "
+    "installed.";
+
+std::string WindowsPath(const std::string& name) {
+    char directory[MAX_PATH] = {};
+    GetWindowsDirectoryA(directory, MAX_PATH);
+    return std::string(directory) + "\\" + name;
+}
+
+std::string ConfigPath() {
+    return WindowsPath("kvcfg_32.ini");
+}
+
+HWND ReasonList(HWND page) {
+    return GetDlgItem(page, IDC_REASON_LIST);
+}
+
+int SelectedReason(HWND page) {
+    return static_cast<int>(SendMessageA(ReasonList(page), LB_GETCURSEL, 0, 0));
+}
+
+void CheckPage(HWND page, const PageTexts& expected, const std::string& when) {
+    if (!Check(page && GetDlgItem(page, IDC_PROBLEM_TEXT), when + ": the installation page is shown"))
+        return;
+    CheckEqual(expected.problem, ControlText(page, IDC_PROBLEM_TEXT), when + ": problem text");
+    const std::vector<std::string> reasons = ListItems(ReasonList(page));
+    CheckEqual(static_cast<long long>(expected.reasons.size()), static_cast<long long>(reasons.size()),
+               when + ": number of reasons");
+    for (size_t i = 0; i < expected.reasons.size() || i < reasons.size(); ++i)
+        CheckEqual(i < expected.reasons.size() ? expected.reasons[i] : "(none)",
+                   i < reasons.size() ? reasons[i] : "(none)", when + ": reason " + std::to_string(i));
+    CheckEqual(expected.solution, ControlText(page, IDC_SOLUTION_TEXT), when + ": solution text");
+    CheckEqual(expected.notes, ControlText(page, IDC_NOTES_TEXT), when + ": notes text");
+    CheckEqual(expected.selected, SelectedReason(page), when + ": selected reason");
+    CheckEqual(expected.horizontalRange, SendMessageA(ReasonList(page), LB_GETHORIZONTALEXTENT, 0, 0),
+               when + ": horizontal scrolling range of the reasons list");
+}
+
+// Posted input is handled in order: once the program has handled a marker posted after it, it has
+// handled the input and every notification the input raised. The marker is the item data of the
+// first reason, which the program never uses.
+void Settle(HWND list) {
+    static LPARAM token = 0x5E771E;
+    ++token;
+    PostMessageA(list, LB_SETITEMDATA, 0, token);
+    WaitFor([&] { return SendMessageA(list, LB_GETITEMDATA, 0, 0) == token; }, 5000);
+}
+
+// A program run with the page shown; false when the sheet did not come up.
+bool StartAndWaitForSheet(Vittrel& app) {
+    return app.Start() && app.WaitForSheet();
+}
+
+void Exit(Vittrel& app, const std::string& when) {
+    app.PressButton(IDC_SHEET_EXIT);
+    Check(app.WaitForExit(), when + ": Exit ends the program");
+}
+
+// A file as the scenario expects to find it before the program runs; size -1: absent.
+struct FileFact {
+    const char* name; // under the Windows directory
+    long long size;
+};
+
+void CheckPreconditions(const std::vector<FileFact>& facts) {
+    for (const FileFact& fact : facts) {
+        const std::string path = WindowsPath(fact.name);
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        const bool exists = GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) != FALSE;
+        const long long size = exists ? static_cast<long long>(data.nFileSizeLow) : -1;
+        CheckEqual(fact.size, size, "before the run: size of " + path + " (-1: absent)");
+    }
+}
+
+void CheckConfigUnchanged(const std::string& before, bool existed, const std::string& when) {
+    bool exists = false;
+    const std::string after = ReadFileBytes(ConfigPath(), &exists);
+    CheckEqual(existed, exists, when + ": kvcfg_32.ini exists as before");
+    CheckEqual(before, after, when + ": kvcfg_32.ini is unchanged byte for byte");
+}
+
+// One outcome, in a prefix of its own; the configuration file, if any, must stay as it was.
+struct OutcomeScenario {
+    const char* name;
+    const char* outcome;
+    const PageTexts* page;
+    std::vector<FileFact> preconditions;
+    void (*then)(const Vittrel& app, HWND page); // more to do on the page, or nullptr
+};
+
+// With one solution for all reasons, selecting another reason changes nothing.
+void SelectInSharedSolutionMode(const Vittrel& app, HWND page) {
+    HWND list = ReasonList(page);
+    app.ClickListItem(list, 2);
+    Settle(list);
+    CheckEqual(2, SelectedReason(page), "click on reason 2: reason 2 selected");
+    CheckEqual("Install Kelvorn32.", ControlText(page, IDC_SOLUTION_TEXT),
+               "click on reason 2: solution text");
+    Check(app.FocusedWindow() == list, "click on reason 2: the reasons list has the focus");
+    app.PressKey(VK_UP);
+    Settle(list);
+    CheckEqual(1, SelectedReason(page), "Up: reason 1 selected");
+    CheckEqual("Install Kelvorn32.", ControlText(page, IDC_SOLUTION_TEXT), "Up: solution text");
+    CheckEqual(kConfigMissing.notes, ControlText(page, IDC_NOTES_TEXT), "after the selections: notes text");
+    CheckEqual(kConfigMissing.problem, ControlText(page, IDC_PROBLEM_TEXT),
+               "after the selections: problem text");
+}
+
+const OutcomeScenario kOutcomeScenarios[] = {
+    {"install_config_missing",
+     "configuration file missing",
+     &kConfigMissing,
+     {{"kvcfg_32.ini", -1}},
+     SelectInSharedSolutionMode},
+    {"install_main_directory_missing", "main directory missing", &kMainDirectoryMissing, {}, nullptr},
+    {"install_directories_missing", "Driver16Directory entry missing", &kDirectoriesMissing, {}, nullptr},
+    {"install_msvcrt20_missing",
+     "a directory and msvcrt20.dll missing",
+     &kMsvcrtMissing,
+     {{"system\\msvcrt20.dll", -1}, {"system32\\msvcrt20.dll", -1}},
+     nullptr},
+    {"install_msvcrt20_corrupt",
+     "msvcrt20.dll of 199999 bytes",
+     &kMsvcrtCorrupt,
+     {{"system\\msvcrt20.dll", 199999}},
+     nullptr},
+    {"install_mfc30_missing",
+     "both libraries missing",
+     &kMfcMissing,
+     {{"system\\msvcrt20.dll", -1},
+      {"system32\\msvcrt20.dll", -1},
+      {"system\\mfc30.dll", -1},
+      {"system32\\mfc30.dll", -1}},
+     nullptr},
+    {"install_mfc30_corrupt",
+     "mfc30.dll of 199999 bytes",
+     &kMfcCorrupt,
+     {{"system\\mfc30.dll", 199999}},
+     nullptr},
+    {"install_sound",
+     "sound, main directory a plain file, libraries of 200000 bytes",
+     &kSound,
+     {{"system\\msvcrt20.dll", 200000}, {"system\\mfc30.dll", 200000}},
+     nullptr},
+    {"install_libraries_in_system32",
+     "libraries only in system32",
+     &kSound,
+     {{"system\\msvcrt20.dll", -1},
+      {"system\\mfc30.dll", -1},
+      {"system32\\msvcrt20.dll", 250000},
+      {"system32\\mfc30.dll", 300000}},
+     nullptr},
+    {"install_wine_msvcrt20",
+     "only Wine's own msvcrt20.dll",
+     &kMsvcrtCorrupt,
+     {{"system\\msvcrt20.dll", -1}, {"system32\\msvcrt20.dll", 125217}},
+     nullptr},
+};
+constexpr size_t kOutcomeScenarioCount = sizeof(kOutcomeScenarios) / sizeof(kOutcomeScenarios[0]);
+
+void RunOutcome(const OutcomeScenario& scenario) {
+    CheckPreconditions(scenario.preconditions);
+    bool existed = false;
+    const std::string before = ReadFileBytes(ConfigPath(), &existed);
+    Vittrel app;
+    if (!StartAndWaitForSheet(app))
+        return;
+    CheckPage(app.CurrentPage(), *scenario.page, scenario.outcome);
+    if (scenario.then)
+        scenario.then(app, app.CurrentPage());
+    Exit(app, scenario.outcome);
+    CheckConfigUnchanged(before, existed, std::string("after the run (") + scenario.outcome + ")");
+}
+
+template <size_t Row> void RunOutcomeRow() {
+    RunOutcome(kOutcomeScenarios[Row]);
+}
+
+template <size_t... Rows>
+void AddOutcomeScenarios(std::vector<Scenario>& scenarios, std::index_sequence<Rows...>) {
+    (scenarios.push_back({kOutcomeScenarios[Rows].name, RunOutcomeRow<Rows>}), ...);
+}
+
+// Mode 1: each reason has its own solution, chosen by keyboard or mouse.
+void ReasonSolutions() {
+    Vittrel app;
+    if (!StartAndWaitForSheet(app))
+        return;
+    HWND page = app.CurrentPage();
+    CheckPage(page, kMainDirectoryMissing, "at start-up");
+    HWND list = ReasonList(page);
+
+    // The list is reached with Tab, as a keyboard user would; where the focus starts is the
+    // platform's choice, so Tab goes round the sheet's ring until it arrives.
+    Note("focus at start-up: " + ClassOf(app.FocusedWindow()) +
+         (app.FocusedWindow() == list ? " (the reasons list)" : ""));
+    bool focused = false;
+    int presses = 0;
+    while (presses < 10 && !focused) {
+        ++presses;
+        app.PressKey(VK_TAB);
+        Settle(list);
+        focused = app.FocusedWindow() == list;
+    }
+    if (!Check(focused, "Tab reaches the reasons list (" + std::to_string(presses) + " presses)"))
+        return;
+    CheckEqual(0, SelectedReason(page), "focus on the list: reason 0 still selected");
+    CheckEqual("Install Kelvorn32.", ControlText(page, IDC_SOLUTION_TEXT),
+               "focus on the list: solution text");
+
+    const struct {
+        const char* how;
+        UINT key;
+        int position;
+        const char* solution;
+    } keys[] = {
+        {"Down", VK_DOWN, 1, kInstallSolution}, {"Down", VK_DOWN, 2, kInstallSolution},
+        {"Down", VK_DOWN, 3, kMovedSolution},   {"Down", VK_DOWN, 4, kEditSolution},
+        {"Down", VK_DOWN, 5, kInstallSolution}, {"Up", VK_UP, 4, kEditSolution},
+        {"Up", VK_UP, 3, kMovedSolution},       {"Home", VK_HOME, 0, kInstallSolution},
+    };
+    for (const auto& step : keys) {
+        const std::string when =
+            std::string("key ") + step.how + " to reason " + std::to_string(step.position);
+        app.PressKey(step.key);
+        Settle(list);
+        CheckEqual(step.position, SelectedReason(page), when + ": selected reason");
+        CheckEqual(step.solution, ControlText(page, IDC_SOLUTION_TEXT), when + ": solution text");
+    }
+
+    const struct {
+        int position;
+        const char* solution;
+    } clicks[] = {{3, kMovedSolution},
+                  {4, kEditSolution},
+                  {0, kInstallSolution},
+                  {5, kInstallSolution},
+                  {4, kEditSolution}};
+    for (const auto& click : clicks) {
+        const std::string when = "click on reason " + std::to_string(click.position);
+        app.ClickListItem(list, click.position);
+        Settle(list);
+        CheckEqual(click.position, SelectedReason(page), when + ": selected reason");
+        CheckEqual(click.solution, ControlText(page, IDC_SOLUTION_TEXT), when + ": solution text");
+    }
+
+    // Leaving the page and coming back keeps the selection and does not diagnose again.
+    HWND other = app.ShowPage(4);
+    Check(other && other != page && GetDlgItem(other, IDC_PROBLEM_TEXT) == nullptr,
+          "the Ports page is in front");
+    HWND again = app.ShowPage(0);
+    Check(again == page, "back on the installation page: the same page window");
+    PageTexts expected = kMainDirectoryMissing;
+    expected.selected = 4;
+    expected.solution = kEditSolution;
+    CheckPage(again, expected, "back on the installation page");
+    Exit(app, "after the selections");
+}
+
+struct ProfileEntry {
+    std::string section, key, value;
+};
+
+// kvcfg_32.ini as section, key and value, in file order; a line without "=" is a key without a
+// value. Spacing around names and values, blank lines and line ends don't count: the profile
+// functions may rewrite them.
+std::vector<ProfileEntry> ParseProfile(const std::string& bytes) {
+    auto trim = [](const std::string& text) {
+        const size_t first = text.find_first_not_of(" \t\r");
+        if (first == std::string::npos)
+            return std::string();
+        return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+    };
+    std::vector<ProfileEntry> entries;
+    std::string section;
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t end = bytes.find('\n', start);
+        if (end == std::string::npos)
+            end = bytes.size();
+        const std::string line = trim(bytes.substr(start, end - start));
+        start = end + 1;
+        if (line.empty())
+            continue;
+        if (line.front() == '[' && line.back() == ']') {
+            section = trim(line.substr(1, line.size() - 2));
+            continue;
+        }
+        const size_t equals = line.find('=');
+        if (equals == std::string::npos)
+            entries.push_back({section, line, ""});
+        else
+            entries.push_back({section, trim(line.substr(0, equals)), trim(line.substr(equals + 1))});
+    }
+    return entries;
+}
+
+// One "[section] key=value" line per entry, for comparing whole files.
+std::string ProfileEntries(const std::string& bytes) {
+    std::string text;
+    for (const ProfileEntry& entry : ParseProfile(bytes))
+        text += "[" + entry.section + "] " + entry.key + "=" + entry.value + "\n";
+    return text;
+}
+
+// The value of section/key in kvcfg_32.ini as it is on disk now, or "(absent)".
+std::string ProfileValue(const char* section, const char* key) {
+    for (const ProfileEntry& entry : ParseProfile(ReadFileBytes(ConfigPath())))
+        if (lstrcmpiA(entry.section.c_str(), section) == 0 && lstrcmpiA(entry.key.c_str(), key) == 0)
+            return entry.value;
+    return "(absent)";
+}
+
+// The entries of the repairable file (prepare_install.sh), with Braille16 as given.
+std::string RepairableEntries(const std::string& braille16) {
+    return "[] ; Kelvorn32 configuration=\n"
+           "[System] MainDirectory=C:\\Kelvorn32\n"
+           "[System] Driver16Directory=C:\\Kelvorn32\\DRIVER16\n"
+           "[System] Driver32Directory=C:\\Kelvorn32\\DRIVER32\n"
+           "[System] Language=English\n"
+           "[Drivers] Multimedia=C:\\Kelvorn32\\MM\n"
+           "[Drivers] Braille16=" +
+           braille16 +
+           "\n"
+           "[Drivers] Braille32=kvcnovox\n"
+           "[Drivers] Port=LPT1\n"
+           "[Speech] Rate=5\n"
+           "[Speech] Voice=Default\n";
+}
+
+// Braille16 begins with the placeholder, Braille32 has it in lower case, Speech32 is absent.
+void Repair() {
+    const std::string original = ReadFileBytes(ConfigPath());
+    CheckEqual(RepairableEntries("KVCNOVOX16.DRV"), ProfileEntries(original),
+               "before the run: kvcfg_32.ini entries");
+    {
+        Vittrel app;
+        if (!StartAndWaitForSheet(app))
+            return;
+        CheckPage(app.CurrentPage(), kRepaired, "first run");
+        Exit(app, "first run");
+    }
+    const std::string repaired = ReadFileBytes(ConfigPath());
+    Note("kvcfg_32.ini after the repair: " + Escape(repaired));
+    CheckEqual(RepairableEntries("none"), ProfileEntries(repaired),
+               "after the first run: only Braille16 changed, to none");
+    CheckEqual("(absent)", ProfileValue("Drivers", "Speech32"), "after the first run: Speech32 still absent");
+    {
+        Vittrel app;
+        if (!StartAndWaitForSheet(app))
+            return;
+        CheckPage(app.CurrentPage(), kSound, "second run");
+        Exit(app, "second run");
+    }
+    CheckEqual(repaired, ReadFileBytes(ConfigPath()),
+               "after the second run: kvcfg_32.ini unchanged byte for byte");
+}
+
+void RepairAllThree() {
+    const char* const keys[] = {"Braille16", "Braille32", "Speech32"};
+    for (const char* key : keys)
+        CheckEqual("KVCNOVOX", ProfileValue("Drivers", key), std::string("before the run: ") + key);
+    Vittrel app;
+    if (!StartAndWaitForSheet(app))
+        return;
+    CheckPage(app.CurrentPage(), kRepaired, "three placeholder entries");
+    Exit(app, "three placeholder entries");
+    for (const char* key : keys)
+        CheckEqual("none", ProfileValue("Drivers", key), std::string("after the run: ") + key);
+    CheckEqual("C:\\Kelvorn32\\MM", ProfileValue("Drivers", "Multimedia"), "after the run: Multimedia");
+}
+
+// Another program holds the file open for reading and lets others only read it, so the diagnosis
+// can read it but the repair can't write it.
+void RepairWriteFails() {
+    const std::string before = ReadFileBytes(ConfigPath());
+    HANDLE held = CreateFileA(ConfigPath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (!Check(held != INVALID_HANDLE_VALUE, "kvcfg_32.ini is held open, shared for reading only"))
+        return;
+    {
+        Vittrel app;
+        if (StartAndWaitForSheet(app)) {
+            CheckPage(app.CurrentPage(), kRepairFailed, "repair not written");
+            Exit(app, "repair not written");
+        }
+    }
+    CloseHandle(held);
+    CheckEqual(before, ReadFileBytes(ConfigPath()), "after the run: kvcfg_32.ini unchanged byte for byte");
+}
+
+// Win32s is refused before any page exists, so the repairable file is never touched.
+void Win32sUntouched() {
+    const std::string before = ReadFileBytes(ConfigPath());
+    SetWindowsVersion("win31");
+    {
+        Vittrel app;
+        if (!app.Start())
+            return;
+        HWND box = app.WaitForTopLevel("Error");
+        if (Check(box != nullptr, "the \"Error\" message box appears")) {
+            PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+            Check(app.WaitForExit(), "OK ends the program");
+        }
+        Check(app.TopLevelWindows(ExpectedTitle()).empty(), "the sheet never showed");
+    }
+    CheckEqual(before, ReadFileBytes(ConfigPath()), "kvcfg_32.ini unchanged byte for byte");
+}
+
+} // namespace
+
+void AddInstallScenarios(std::vector<Scenario>& scenarios) {
+    AddOutcomeScenarios(scenarios, std::make_index_sequence<kOutcomeScenarioCount>());
+    scenarios.push_back({"install_reason_solutions", ReasonSolutions});
+    scenarios.push_back({"install_repair", Repair});
+    scenarios.push_back({"install_repair_all_three", RepairAllThree});
+    scenarios.push_back({"install_repair_write_fails", RepairWriteFails});
+    scenarios.push_back({"install_win32s_untouched", Win32sUntouched});
+}
