@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "installation_texts.h"
+
 #include <functional>
 #include <map>
 #include <set>
@@ -72,91 +74,28 @@ static FakeInstallEnvironment SoundInstallation() {
 
 struct Expected {
     int outcome;
-    std::string problem;
-    std::vector<std::string> reasons;
-    std::string solution;
-    std::string notes;
+    const OutcomeTexts& texts;
     int32_t mode;
     bool widen;
 };
 
-// clang-format off
-static const char kLibraryNotes[] = "If you are running Kelvorn on a Network, please notify";
-static const Expected kConfigMissing{1,
-    "The kelvorn INI file could not be found.",
-    {"The previous install has failed at some point.",
-     "The installation process has been interrupted at some point.",
-     "Kelvorn32 has NOT been installed."},
-    "Install Kelvorn32.",
-    "If a Kelvorn32 directory is indeed located in your computer remove it and then install Kelvorn32.",
-    0, false};
-static const Expected kMainMissing{2,
-    "Either the kelvorn directory specified in the KVCFG_32.INI file does not exist or some of the files "
-    "in the kelvorn directory do not exist.",
-    {"The previous install has failed at some point.",
-     "The installation process has been interrupted at some point.",
-     "Kelvorn has NOT been installed.",
-     "Kelvorn has been moved to another directory.",
-     "Kelvorn is in the original install directory but the directory specified in the INI file does not "
-     "exist.",
-     "If the directory exists,it is empty or kelvorn has not been properly installed."},
-    "Install Kelvorn32.",
-    "If a Kelvorn32 directory is indeed located in your computer and you want to reinstall Kelvorn32, "
-    "remove the INI file and then install Kelvorn32.",
-    1, true};
-static const Expected kDirectoriesMissing{3,
-    "Some of the directories specified in the INI file do not exist.",
-    {},
-    "If you think the problematic directory or directories are not the ones where the actual drivers "
-    "should be, you can modify the kvcfg_32.ini file. Otherwise, remove the kelvorn INI file and reinstall "
-    "Kelvorn32.",
-    "If you are running Kelvorn32 on a Network and the Kelvorn directory is not shared you would run into "
-    "errors. Please, make this a shared directory and run Kelvorn32 again.",
-    0, false};
-static const Expected kMsvcrtMissing{4,
-    "The msvcrt20.dll runtime-library needed to run Kelvorn has not been found.",
-    {},
-    "Remove the Kelvorn INI file and re-install Kelvorn32.\n",
-    kLibraryNotes, 0, false};
-static const Expected kMsvcrtCorrupt{5,
-    "The msvcrt20.dll runtime-library needed to run Kelvorn is corrupt",
-    {},
-    "Remove the Kelvorn INI file as well as the corrupted file and re-install Kelvorn32.",
-    kLibraryNotes, 0, false};
-static const Expected kMfcMissing{6,
-    "- The mfc30.dll runtime-library needed to run Kelvorn has\n"
-    "  not been found. Please, remove the Kelvorn INI file and \n"
-    "  re-install Kelvorn.\n",
-    {},
-    "Remove the Kelvorn INI file and re-install Kelvorn32.\n",
-    kLibraryNotes, 0, false};
-static const Expected kMfcCorrupt{7,
-    "- The mfc30.dll runtime-library needed to run Kelvorn is\n"
-    "  corrupt. Please, remove the Kelvorn INI file as well as the \n"
-    "  corrupted file and re-install Kelvorn.\n",
-    {},
-    "Remove the Kelvorn INI file as well as the corrupted file and re-install Kelvorn32.",
-    kLibraryNotes, 0, false};
-static const Expected kRepaired{8,
-    "An error has been found in the INI file.\n",
-    {},
-    "Error(s) has been fixed by Vittrel Kelvorn32.\n",
-    "None.", 0, false};
-static const Expected kSound{9, "None found.", {}, "N/A.", "None.", 0, false};
-static const Expected kRepairFailed{kOutcomeRepairFailed,
-    "An error has been found in the INI file. It could not be fixed.\n",
-    {},
-    "Error(s) could not be fixed by Vittrel Kelvorn32. Edit the kvcfg_32.ini file and set the Braille16, "
-    "Braille32 and Speech32 entries that begin with KVCNOVOX to none.\n",
-    "None.", 0, false};
-// clang-format on
+static const Expected kConfigMissing{1, kConfigMissingTexts, 0, false};
+static const Expected kMainMissing{2, kMainDirectoryMissingTexts, 1, true};
+static const Expected kDirectoriesMissing{3, kDirectoriesMissingTexts, 0, false};
+static const Expected kMsvcrtMissing{4, kMsvcrtMissingTexts, 0, false};
+static const Expected kMsvcrtCorrupt{5, kMsvcrtCorruptTexts, 0, false};
+static const Expected kMfcMissing{6, kMfcMissingTexts, 0, false};
+static const Expected kMfcCorrupt{7, kMfcCorruptTexts, 0, false};
+static const Expected kRepaired{8, kRepairedTexts, 0, false};
+static const Expected kSound{9, kSoundTexts, 0, false};
+static const Expected kRepairFailed{kOutcomeRepairFailed, kRepairFailedTexts, 0, false};
 
 static void ExpectDiagnosis(const Expected& expected, const Diagnosis& actual) {
     EXPECT_EQ(expected.outcome, actual.outcome);
-    EXPECT_EQ(expected.problem, actual.problemText);
-    EXPECT_EQ(expected.reasons, actual.reasons);
-    EXPECT_EQ(expected.solution, actual.solutionText);
-    EXPECT_EQ(expected.notes, actual.notesText);
+    EXPECT_EQ(expected.texts.problem, actual.problemText);
+    EXPECT_EQ(expected.texts.reasons, actual.reasons);
+    EXPECT_EQ(expected.texts.solution, actual.solutionText);
+    EXPECT_EQ(expected.texts.notes, actual.notesText);
     EXPECT_EQ(expected.mode, actual.solutionMode);
     EXPECT_EQ(expected.widen, actual.widenReasonList);
 }

@@ -3,18 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include "installation_texts.h"
+
 TEST(ReasonSolution, ByPosition) {
-    const std::string install = "Install Kelvorn32";
-    const std::string move = "1. Create the directory if it does not exist and Move all files from your "
-                             "original directory to this "
-                             "directory.\n2. Edit the kvcfg_32.ini file and change the MainDirectory entry "
-                             "to the directory where kelvorn "
-                             "is installed. Also change all references to the other directoryto the "
-                             "directory where kelvorn is installed.";
-    const std::string edit =
-        "Edit the kvcfg_32.ini file and change the MainDirectory entry to the directory where Kelvorn32 is "
-        "installed. Also change all references to the other directory to the directory where Kelvorn32 is "
-        "installed.";
+    const std::string install = kInstallSolution;
+    const std::string move = kMovedSolution;
+    const std::string edit = kEditSolution;
     struct {
         int position;
         std::optional<std::string> expected;

@@ -8,135 +8,28 @@
 #include <utility>
 
 #include "harness.h"
+#include "installation_texts.h"
 #include "resource.h"
 #include "scenarios.h"
 
 namespace {
 
-// What the installation page shows.
-struct PageTexts {
-    std::string problem;
-    std::vector<std::string> reasons;
-    std::string solution;
-    std::string notes;
+// What the installation page shows: the outcome's texts, the selection and the scrolling range.
+struct PageTexts : OutcomeTexts {
     int selected;        // LB_GETCURSEL; LB_ERR when nothing is selected
     int horizontalRange; // LB_GETHORIZONTALEXTENT of the reasons list
 };
 
-const std::vector<std::string> kNoReasons;
-
-const char kLibraryNotes[] = "If you are running Kelvorn on a Network, please notify";
-
-const PageTexts kConfigMissing = {
-    "The kelvorn INI file could not be found.",
-    {"The previous install has failed at some point.",
-     "The installation process has been interrupted at some point.", "Kelvorn32 has NOT been installed."},
-    "Install Kelvorn32.",
-    "If a Kelvorn32 directory is indeed located in your computer remove it and then install Kelvorn32.",
-    0,
-    0,
-};
-
-const PageTexts kMainDirectoryMissing = {
-    "Either the kelvorn directory specified in the KVCFG_32.INI file does not exist or some of the files "
-    "in the kelvorn directory do not exist.",
-    {"The previous install has failed at some point.",
-     "The installation process has been interrupted at some point.", "Kelvorn has NOT been installed.",
-     "Kelvorn has been moved to another directory.",
-     "Kelvorn is in the original install directory but the directory specified in the INI file does not "
-     "exist.",
-     "If the directory exists,it is empty or kelvorn has not been properly installed."},
-    "Install Kelvorn32.",
-    "If a Kelvorn32 directory is indeed located in your computer and you want to reinstall Kelvorn32, "
-    "remove the INI file and then install Kelvorn32.",
-    0,
-    800,
-};
-
-const PageTexts kDirectoriesMissing = {
-    "Some of the directories specified in the INI file do not exist.",
-    kNoReasons,
-    "If you think the problematic directory or directories are not the ones where the actual drivers "
-    "should be, you can modify the kvcfg_32.ini file. Otherwise, remove the kelvorn INI file and reinstall "
-    "Kelvorn32.",
-    "If you are running Kelvorn32 on a Network and the Kelvorn directory is not shared you would run into "
-    "errors. Please, make this a shared directory and run Kelvorn32 again.",
-    LB_ERR,
-    0,
-};
-
-const PageTexts kMsvcrtMissing = {
-    "The msvcrt20.dll runtime-library needed to run Kelvorn has not been found.",
-    kNoReasons,
-    "Remove the Kelvorn INI file and re-install Kelvorn32.\n",
-    kLibraryNotes,
-    LB_ERR,
-    0,
-};
-
-const PageTexts kMsvcrtCorrupt = {
-    "The msvcrt20.dll runtime-library needed to run Kelvorn is corrupt",
-    kNoReasons,
-    "Remove the Kelvorn INI file as well as the corrupted file and re-install Kelvorn32.",
-    kLibraryNotes,
-    LB_ERR,
-    0,
-};
-
-const PageTexts kMfcMissing = {
-    "- The mfc30.dll runtime-library needed to run Kelvorn has\n"
-    "  not been found. Please, remove the Kelvorn INI file and \n"
-    "  re-install Kelvorn.\n",
-    kNoReasons,
-    "Remove the Kelvorn INI file and re-install Kelvorn32.\n",
-    kLibraryNotes,
-    LB_ERR,
-    0,
-};
-
-const PageTexts kMfcCorrupt = {
-    "- The mfc30.dll runtime-library needed to run Kelvorn is\n"
-    "  corrupt. Please, remove the Kelvorn INI file as well as the \n"
-    "  corrupted file and re-install Kelvorn.\n",
-    kNoReasons,
-    "Remove the Kelvorn INI file as well as the corrupted file and re-install Kelvorn32.",
-    kLibraryNotes,
-    LB_ERR,
-    0,
-};
-
-const PageTexts kRepaired = {
-    "An error has been found in the INI file.\n",
-    kNoReasons,
-    "Error(s) has been fixed by Vittrel Kelvorn32.\n",
-    "None.",
-    LB_ERR,
-    0,
-};
-
-const PageTexts kSound = {"None found.", kNoReasons, "N/A.", "None.", LB_ERR, 0};
-
-const PageTexts kRepairFailed = {
-    "An error has been found in the INI file. It could not be fixed.\n",
-    kNoReasons,
-    "Error(s) could not be fixed by Vittrel Kelvorn32. Edit the kvcfg_32.ini file and set the Braille16, "
-    "Braille32 and Speech32 entries that begin with KVCNOVOX to none.\n",
-    "None.",
-    LB_ERR,
-    0,
-};
-
-// Per-reason solutions of the main-directory outcome.
-const char kInstallSolution[] = "Install Kelvorn32";
-const char kMovedSolution[] =
-    "1. Create the directory if it does not exist and Move all files from your original directory to this "
-    "directory.\n2. Edit the kvcfg_32.ini file and change the MainDirectory entry to the directory where "
-    "kelvorn is installed. Also change all references to the other directoryto the directory where kelvorn "
-    "is installed.";
-const char kEditSolution[] =
-    "Edit the kvcfg_32.ini file and change the MainDirectory entry to the directory where Kelvorn32 is "
-    "installed. Also change all references to the other directory to the directory where Kelvorn32 is "
-    "installed.";
+const PageTexts kConfigMissing = {kConfigMissingTexts, 0, 0};
+const PageTexts kMainDirectoryMissing = {kMainDirectoryMissingTexts, 0, 800};
+const PageTexts kDirectoriesMissing = {kDirectoriesMissingTexts, LB_ERR, 0};
+const PageTexts kMsvcrtMissing = {kMsvcrtMissingTexts, LB_ERR, 0};
+const PageTexts kMsvcrtCorrupt = {kMsvcrtCorruptTexts, LB_ERR, 0};
+const PageTexts kMfcMissing = {kMfcMissingTexts, LB_ERR, 0};
+const PageTexts kMfcCorrupt = {kMfcCorruptTexts, LB_ERR, 0};
+const PageTexts kRepaired = {kRepairedTexts, LB_ERR, 0};
+const PageTexts kSound = {kSoundTexts, LB_ERR, 0};
+const PageTexts kRepairFailed = {kRepairFailedTexts, LB_ERR, 0};
 
 std::string WindowsPath(const std::string& name) {
     char directory[MAX_PATH] = {};
