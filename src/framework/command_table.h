@@ -8,8 +8,7 @@
 
 #include <windows.h>
 
-template <class T>
-struct CommandEntry {
+template <class T> struct CommandEntry {
     UINT id;
     UINT code;
     void (T::*handler)();

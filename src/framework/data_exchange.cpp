@@ -15,4 +15,6 @@ void CDataExchange::Text(int id, std::string& value) const {
     value.assign(buffer.data(), static_cast<size_t>(copied > 0 ? copied : 0));
 }
 
-void CDataExchange::Control(int id, CListBox& list) const { list.Attach(GetDlgItem(m_dialog, id)); }
+void CDataExchange::Control(int id, CListBox& list) const {
+    list.Attach(GetDlgItem(m_dialog, id));
+}

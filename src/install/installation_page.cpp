@@ -34,7 +34,9 @@ void CMyPropertyPage1::DoDataExchange(CDataExchange& dx) {
     dx.Text(IDC_SOLUTION_TEXT, m_solutionText);
 }
 
-bool CMyPropertyPage1::OnCommand(UINT id, UINT code) { return DispatchCommand(*this, kCommands, id, code); }
+bool CMyPropertyPage1::OnCommand(UINT id, UINT code) {
+    return DispatchCommand(*this, kCommands, id, code);
+}
 
 void CMyPropertyPage1::DiagnoseInstallation() {
     WindowsInstallEnvironment environment;

@@ -25,7 +25,8 @@ CMyPropertySheet::~CMyPropertySheet() = default;
 
 BOOL CMyPropertySheet::OnInitDialog() {
     if (RefusesToRun(QueryOsVersion())) {
-        MessageBoxA(m_hWnd, "Sorry! This Version of Vittrel Kelvorn does not run in Windows 3.1x", "Error", 0);
+        MessageBoxA(m_hWnd, "Sorry! This Version of Vittrel Kelvorn does not run in Windows 3.1x", "Error",
+                    0);
         EndModalLoop(IDCANCEL);
         return FALSE;
     }
@@ -63,7 +64,8 @@ void CMyPropertySheet::ArrangeSheetButtons() {
         {IDC_SHEET_ABOUT, layout.about},
     };
     for (const auto& move : moves)
-        MoveWindow(GetDlgItem(move.id), move.place.x, move.place.y, move.place.width, move.place.height, TRUE);
+        MoveWindow(GetDlgItem(move.id), move.place.x, move.place.y, move.place.width, move.place.height,
+                   TRUE);
 }
 
 // Writes the style back only when it changed; no frame update follows.

@@ -73,7 +73,8 @@ TEST(ResourceHeader, NoTwoControlsOfADialogShareAnId) {
 TEST(ResourceScript, NoTwoControlsOfATemplateShareAnId) {
     const std::map<std::string, long> values = HeaderValues();
     const std::regex dialogStart(R"(^(\w+)\s+DIALOG\b)");
-    const std::regex control(R"(^\s+(LTEXT|CTEXT|RTEXT|GROUPBOX|LISTBOX|PUSHBUTTON|DEFPUSHBUTTON|CONTROL)\s+(.*)$)");
+    const std::regex control(
+        R"(^\s+(LTEXT|CTEXT|RTEXT|GROUPBOX|LISTBOX|PUSHBUTTON|DEFPUSHBUTTON|CONTROL)\s+(.*)$)");
     std::string dialog;
     std::set<long> seen;
     int templates = 0;

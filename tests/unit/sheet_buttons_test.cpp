@@ -9,7 +9,9 @@ struct Span {
     int left, right, top, bottom;
 };
 
-Span SpanOf(const ButtonPlacement& p) { return {p.x, p.x + p.width, p.y, p.y + p.height}; }
+Span SpanOf(const ButtonPlacement& p) {
+    return {p.x, p.x + p.width, p.y, p.y + p.height};
+}
 
 TEST(LayOutSheetButtons, PlacesEachButtonRelativeToHelp) {
     struct {
@@ -24,7 +26,8 @@ TEST(LayOutSheetButtons, PlacesEachButtonRelativeToHelp) {
         {{500, 10, 600, 40}, {500, 600, 10, 40}, {420, 520, 10, 40}, {193, 343, 10, 40}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "help left " << c.help.left << ", width " << c.help.right - c.help.left);
+        SCOPED_TRACE(testing::Message()
+                     << "help left " << c.help.left << ", width " << c.help.right - c.help.left);
         const SheetButtonLayout layout = LayOutSheetButtons(c.help);
         const Span spans[] = {SpanOf(layout.exit), SpanOf(layout.saveToFile), SpanOf(layout.about)};
         const Span wanted[] = {c.exit, c.save, c.about};

@@ -23,7 +23,8 @@ TEST(RefusesToRun, OnlyWin32sThatTheQueryReported) {
         OsVersion version;
         version.queried = c.queried;
         version.platformId = c.platformId;
-        EXPECT_EQ(c.refused, RefusesToRun(version)) << "queried " << c.queried << ", platform " << c.platformId;
+        EXPECT_EQ(c.refused, RefusesToRun(version))
+            << "queried " << c.queried << ", platform " << c.platformId;
     }
 }
 

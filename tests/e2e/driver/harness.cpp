@@ -64,16 +64,20 @@ bool Check(bool condition, const std::string& what) {
 bool CheckEqual(const std::string& expected, const std::string& actual, const std::string& what) {
     if (expected == actual)
         return Check(true, what);
-    return Check(false, what + "\n    expected: \"" + Escape(expected) + "\"\n    actual:   \"" + Escape(actual) + "\"");
+    return Check(false, what + "\n    expected: \"" + Escape(expected) + "\"\n    actual:   \"" +
+                            Escape(actual) + "\"");
 }
 
 bool CheckEqual(long long expected, long long actual, const std::string& what) {
     if (expected == actual)
         return Check(true, what);
-    return Check(false, what + ": expected " + std::to_string(expected) + ", actual " + std::to_string(actual));
+    return Check(false,
+                 what + ": expected " + std::to_string(expected) + ", actual " + std::to_string(actual));
 }
 
-int FailureCount() { return g_failures; }
+int FailureCount() {
+    return g_failures;
+}
 
 void Note(const std::string& text) {
     std::printf("# %s\n", text.c_str());
@@ -97,7 +101,9 @@ std::string WindowText(HWND hwnd) {
     return Narrow(std::wstring(buffer, length > 0 ? static_cast<size_t>(length) : 0));
 }
 
-std::string ControlText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
+std::string ControlText(HWND dialog, int id) {
+    return WindowText(GetDlgItem(dialog, id));
+}
 
 std::vector<std::string> ListItems(HWND list) {
     std::vector<std::string> items;
@@ -105,8 +111,8 @@ std::vector<std::string> ListItems(HWND list) {
     for (LRESULT i = 0; i < count; ++i) {
         const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
         std::wstring text(length > 0 ? static_cast<size_t>(length) + 1 : 1, L'\0');
-        const LRESULT copied = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i),
-                                            reinterpret_cast<LPARAM>(text.data()));
+        const LRESULT copied =
+            SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
         text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
         items.push_back(Narrow(text));
     }
@@ -141,7 +147,9 @@ bool WriteFileBytes(const std::string& path, const std::string& bytes) {
     return static_cast<bool>(out);
 }
 
-std::string ExpectedTitle() { return "Vittrel Kelvorn32 v.2.0a"; }
+std::string ExpectedTitle() {
+    return "Vittrel Kelvorn32 v.2.0a";
+}
 
 RECT ClientRectOf(HWND child, HWND parent) {
     RECT rect{};
@@ -174,7 +182,9 @@ bool Vittrel::Start() {
     return Check(started, "vittrel.exe starts (" + exe + ")");
 }
 
-bool Vittrel::HasExited() const { return WaitForSingleObject(m_process.hProcess, 0) == WAIT_OBJECT_0; }
+bool Vittrel::HasExited() const {
+    return WaitForSingleObject(m_process.hProcess, 0) == WAIT_OBJECT_0;
+}
 
 bool Vittrel::WaitForExit(DWORD timeoutMs) {
     return WaitForSingleObject(m_process.hProcess, timeoutMs) == WAIT_OBJECT_0;
@@ -213,7 +223,9 @@ bool Vittrel::WaitForSheet() {
                  "the sheet shows a page");
 }
 
-void Vittrel::PressButton(int id) const { PostMessageA(Button(id), BM_CLICK, 0, 0); }
+void Vittrel::PressButton(int id) const {
+    PostMessageA(Button(id), BM_CLICK, 0, 0);
+}
 
 HWND Vittrel::TabControl() const {
     return reinterpret_cast<HWND>(SendMessageA(m_sheet, PSM_GETTABCONTROL, 0, 0));
@@ -223,8 +235,8 @@ std::vector<std::string> Vittrel::TabTexts() const {
     // TCM_GETITEM carries a pointer, so the record and its text live in the program's own memory.
     std::vector<std::string> texts;
     HWND tab = TabControl();
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
-                                 m_process.dwProcessId);
+    HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, m_process.dwProcessId);
     if (!process)
         return texts;
     auto* remote = static_cast<BYTE*>(VirtualAllocEx(process, nullptr, 4096, MEM_COMMIT, PAGE_READWRITE));
@@ -248,7 +260,9 @@ std::vector<std::string> Vittrel::TabTexts() const {
     return texts;
 }
 
-int Vittrel::CurrentTab() const { return static_cast<int>(SendMessageA(TabControl(), TCM_GETCURSEL, 0, 0)); }
+int Vittrel::CurrentTab() const {
+    return static_cast<int>(SendMessageA(TabControl(), TCM_GETCURSEL, 0, 0));
+}
 
 HWND Vittrel::CurrentPage() const {
     return reinterpret_cast<HWND>(SendMessageA(m_sheet, PSM_GETCURRENTPAGEHWND, 0, 0));

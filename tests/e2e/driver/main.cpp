@@ -13,7 +13,9 @@ namespace {
 std::string g_outputDirectory = ".";
 }
 
-std::string OutputDirectory() { return g_outputDirectory; }
+std::string OutputDirectory() {
+    return g_outputDirectory;
+}
 
 void SetWindowsVersion(const std::string& version) {
     HKEY key = nullptr;
@@ -22,8 +24,9 @@ void SetWindowsVersion(const std::string& version) {
         Check(false, "the Windows version can be set");
         return;
     }
-    const LONG written = RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version.c_str()),
-                                        static_cast<DWORD>(version.size() + 1));
+    const LONG written =
+        RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version.c_str()),
+                       static_cast<DWORD>(version.size() + 1));
     RegCloseKey(key);
     Check(written == ERROR_SUCCESS, "Wine reports Windows version " + version);
 }

@@ -12,11 +12,12 @@
 
 namespace {
 
-const std::vector<std::string> kTabTexts = {"Kelvorn32 Directory", "System Information", "Wave Devices",
-                                            "Auxiliary Audio Devices", "Ports", "Braille && Speech"};
+const std::vector<std::string> kTabTexts = {
+    "Kelvorn32 Directory", "System Information", "Wave Devices", "Auxiliary Audio Devices", "Ports",
+    "Braille && Speech"};
 // A control that only that page has, by tab position.
-const int kPageMarkers[] = {IDC_PROBLEM_TEXT, IDC_OS_NAME, IDC_WAVE_DEVICE_LIST, IDC_AUX_DEVICE_LIST,
-                            IDC_COMM_PORT_LIST, IDC_BRAILLE_STATUS};
+const int kPageMarkers[] = {IDC_PROBLEM_TEXT,    IDC_OS_NAME,        IDC_WAVE_DEVICE_LIST,
+                            IDC_AUX_DEVICE_LIST, IDC_COMM_PORT_LIST, IDC_BRAILLE_STATUS};
 
 std::string Describe(const RECT& r) {
     char text[64];
@@ -31,7 +32,8 @@ void CheckButtonRow(const Vittrel& app, const std::string& where) {
     const struct {
         int id;
         const char* label;
-    } buttons[] = {{IDC_SHEET_ABOUT, "About Vittrel Kelvorn32"}, {IDC_SHEET_SAVE_TO_FILE, "Save To File"},
+    } buttons[] = {{IDC_SHEET_ABOUT, "About Vittrel Kelvorn32"},
+                   {IDC_SHEET_SAVE_TO_FILE, "Save To File"},
                    {IDC_SHEET_EXIT, "Exit"}};
     for (const auto& button : buttons) {
         HWND hwnd = app.Button(button.id);
@@ -69,12 +71,14 @@ void StartUp() {
         CheckEqual(kTabTexts[i], tabs[i], "tab " + std::to_string(i + 1));
 
     CheckEqual(0, app.CurrentTab(), "the installation page is in front");
-    Check(GetDlgItem(app.CurrentPage(), IDC_PROBLEM_TEXT) != nullptr, "the front page is the installation page");
+    Check(GetDlgItem(app.CurrentPage(), IDC_PROBLEM_TEXT) != nullptr,
+          "the front page is the installation page");
     CheckButtonRow(app, "at start-up");
 
     for (int page = 1; page < 6; ++page) {
         HWND shown = app.ShowPage(page);
-        Check(GetDlgItem(shown, kPageMarkers[page]) != nullptr, "tab " + std::to_string(page + 1) + " shows its page");
+        Check(GetDlgItem(shown, kPageMarkers[page]) != nullptr,
+              "tab " + std::to_string(page + 1) + " shows its page");
         CheckButtonRow(app, "on " + kTabTexts[static_cast<size_t>(page)]);
     }
     app.ShowPage(0);
@@ -128,7 +132,8 @@ void AboutBox() {
             app.PressKey(VK_ESCAPE);
         Check(WaitFor([&] { return !IsWindow(about); }),
               when + ": the About box closes with " + (round == 1 ? "OK" : "Esc"));
-        Check(WaitFor([&] { return IsWindowEnabled(app.Sheet()) != FALSE; }), when + ": the sheet takes input again");
+        Check(WaitFor([&] { return IsWindowEnabled(app.Sheet()) != FALSE; }),
+              when + ": the sheet takes input again");
         CheckEqual(1, app.CurrentTab(), when + ": the same page is in front");
         Check(!app.HasExited(), when + ": the sheet is still open");
         CheckButtonRow(app, "after the About box (" + when + ")");
@@ -179,14 +184,16 @@ void Win32sRefusal() {
         const LONG style = GetWindowLongA(child, GWL_STYLE);
         if (lstrcmpiA(cls.c_str(), "Button") == 0 && IsWindowVisible(child))
             buttons.push_back(WindowText(child));
-        else if (lstrcmpiA(cls.c_str(), "Static") == 0 && (style & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child))
+        else if (lstrcmpiA(cls.c_str(), "Static") == 0 && (style & SS_TYPEMASK) == SS_ICON &&
+                 IsWindowVisible(child))
             icon = icon || SendMessageA(child, STM_GETICON, 0, 0) != 0;
         else if (lstrcmpiA(cls.c_str(), "Static") == 0 && !WindowText(child).empty())
             texts.push_back(WindowText(child));
     }
     CheckEqual(1, static_cast<long long>(texts.size()), "one message");
     if (!texts.empty())
-        CheckEqual("Sorry! This Version of Vittrel Kelvorn does not run in Windows 3.1x", texts[0], "the message");
+        CheckEqual("Sorry! This Version of Vittrel Kelvorn does not run in Windows 3.1x", texts[0],
+                   "the message");
     CheckEqual(1, static_cast<long long>(buttons.size()), "a single button");
     if (!buttons.empty())
         CheckEqual("OK", buttons[0], "the button is OK");
