@@ -21,6 +21,11 @@ enum LibraryState { kLibrarySound, kLibraryMissing, kLibraryCorrupt };
 
 static const char kLibraryNotes[] = "If you are running Kelvorn on a Network, please notify";
 
+// The remedies of the library outcomes, shared by the msvcrt20.dll and mfc30.dll cases.
+static const char kReinstallRemedy[] = "Remove the Kelvorn INI file and re-install Kelvorn32.\n";
+static const char kReplaceCorruptRemedy[] =
+    "Remove the Kelvorn INI file as well as the corrupted file and re-install Kelvorn32.";
+
 static bool ConfigPathExists(InstallEnvironment& env, const char* section, const char* key) {
     return env.PathExists(env.ReadProfileValue(section, key, kPathCapacity));
 }
@@ -97,14 +102,13 @@ static void SetFailedTestOutcome(Diagnosis& result, LibraryCode code) {
     case kMsvcrtMissing:
         result.outcome = 4;
         result.problemText = "The msvcrt20.dll runtime-library needed to run Kelvorn has not been found.";
-        result.solutionText = "Remove the Kelvorn INI file and re-install Kelvorn32.\n";
+        result.solutionText = kReinstallRemedy;
         result.notesText = kLibraryNotes;
         return;
     case kMsvcrtCorrupt:
         result.outcome = 5;
         result.problemText = "The msvcrt20.dll runtime-library needed to run Kelvorn is corrupt";
-        result.solutionText = "Remove the Kelvorn INI file as well as the corrupted file and re-install "
-                              "Kelvorn32.";
+        result.solutionText = kReplaceCorruptRemedy;
         result.notesText = kLibraryNotes;
         return;
     case kMfcMissing:
@@ -113,7 +117,7 @@ static void SetFailedTestOutcome(Diagnosis& result, LibraryCode code) {
         result.problemText = std::string("- The mfc30.dll runtime-library needed to run Kelvorn has\n") +
                              "  not been found. Please, remove the Kelvorn INI file and \n" +
                              "  re-install Kelvorn.\n";
-        result.solutionText = "Remove the Kelvorn INI file and re-install Kelvorn32.\n";
+        result.solutionText = kReinstallRemedy;
         result.notesText = kLibraryNotes;
         return;
     case kMfcCorrupt:
@@ -121,8 +125,7 @@ static void SetFailedTestOutcome(Diagnosis& result, LibraryCode code) {
         result.problemText = std::string("- The mfc30.dll runtime-library needed to run Kelvorn is\n") +
                              "  corrupt. Please, remove the Kelvorn INI file as well as the \n" +
                              "  corrupted file and re-install Kelvorn.\n";
-        result.solutionText = "Remove the Kelvorn INI file as well as the corrupted file and re-install "
-                              "Kelvorn32.";
+        result.solutionText = kReplaceCorruptRemedy;
         result.notesText = kLibraryNotes;
         return;
     }

@@ -136,6 +136,14 @@ static const char* PowerPcTypeName(uint16_t level) {
 }
 
 // Windows NT names the processor by its level and encodes model and stepping in the revision.
+// The Alpha and PowerPC rows: a model, then the pass from the revision's low byte.
+static void SetModelAndPass(const std::string& model, int lo, ProcessorTexts& texts) {
+    texts.modelCaption = "Model:";
+    texts.modelValue = model;
+    texts.stepCaption = "Pass:";
+    texts.stepValue = FormatDecimal(lo);
+}
+
 static void DescribeNtProcessor(const ProcessorFigures& figures, ProcessorTexts& texts) {
     const int hi = figures.revision >> 8;
     const int lo = figures.revision & 0xFF;
@@ -152,17 +160,11 @@ static void DescribeNtProcessor(const ProcessorFigures& figures, ProcessorTexts&
         break;
     case kArchitectureAlpha:
         texts.processorType = AlphaTypeName(figures.level);
-        texts.modelCaption = "Model:";
-        texts.modelValue = AlphaModelText(hi);
-        texts.stepCaption = "Pass:";
-        texts.stepValue = FormatDecimal(lo);
+        SetModelAndPass(AlphaModelText(hi), lo, texts);
         break;
     case kArchitecturePowerPc:
         texts.processorType = PowerPcTypeName(figures.level);
-        texts.modelCaption = "Model:";
-        texts.modelValue = FormatDecimal(hi);
-        texts.stepCaption = "Pass:";
-        texts.stepValue = FormatDecimal(lo);
+        SetModelAndPass(FormatDecimal(hi), lo, texts);
         break;
     case kArchitectureUnknown:
         texts.processorType = "Unknown";
@@ -183,12 +185,7 @@ void DescribeProcessor(uint32_t platformId, const ProcessorFigures& figures, Pro
 SystemTexts DescribeSystem(const MemoryFigures& memory, const ProcessorFigures& processor,
                            const OsVersion& version) {
     SystemTexts texts;
-    const MemoryTexts memoryTexts = FormatMemoryTexts(memory);
-    texts.availablePhysical = memoryTexts.availablePhysical;
-    texts.memoryLoad = memoryTexts.memoryLoad;
-    texts.totalPhysical = memoryTexts.totalPhysical;
-    texts.totalVirtual = memoryTexts.totalVirtual;
-    texts.ramVerdict = memoryTexts.ramVerdict;
+    texts.memory = FormatMemoryTexts(memory);
 
     texts.processorCount = FormatDecimal(static_cast<int>(processor.numberOfProcessors));
     // A failed version query leaves the record's fields meaningless: name nothing from them.
@@ -210,12 +207,6 @@ SystemTexts DescribeSystem(const MemoryFigures& memory, const ProcessorFigures& 
                   static_cast<int>(version.minorVersion));
     texts.osVersion = versionText;
 
-    ProcessorTexts processorTexts;
-    DescribeProcessor(version.platformId, processor, processorTexts);
-    texts.processorType = processorTexts.processorType;
-    texts.modelCaption = processorTexts.modelCaption;
-    texts.modelValue = processorTexts.modelValue;
-    texts.stepCaption = processorTexts.stepCaption;
-    texts.stepValue = processorTexts.stepValue;
+    DescribeProcessor(version.platformId, processor, texts.processor);
     return texts;
 }

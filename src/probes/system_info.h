@@ -52,8 +52,9 @@ void DescribeProcessor(uint32_t platformId, const ProcessorFigures& figures, Pro
 
 // The fourteen texts of the page, in the page's member order.
 struct SystemTexts {
-    std::string availablePhysical, memoryLoad, totalPhysical, totalVirtual, ramVerdict, osBuild, osName,
-        osVersion, modelCaption, modelValue, processorCount, processorType, stepCaption, stepValue;
+    MemoryTexts memory;
+    std::string osBuild, osName, osVersion, processorCount;
+    ProcessorTexts processor;
 };
 
 // Everything the page shows. Memory texts and the processor count are always set; the operating

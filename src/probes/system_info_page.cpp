@@ -18,20 +18,20 @@ int CMyPropertyPage2::GatherSystemInformation() {
     const ProcessorFigures processor = ReadProcessorFigures();
     const OsVersion version = QueryOsVersion();
     const SystemTexts texts = DescribeSystem(memory, processor, version);
-    m_availablePhysical = texts.availablePhysical;
-    m_memoryLoad = texts.memoryLoad;
-    m_totalPhysical = texts.totalPhysical;
-    m_totalVirtual = texts.totalVirtual;
-    m_ramVerdict = texts.ramVerdict;
+    m_availablePhysical = texts.memory.availablePhysical;
+    m_memoryLoad = texts.memory.memoryLoad;
+    m_totalPhysical = texts.memory.totalPhysical;
+    m_totalVirtual = texts.memory.totalVirtual;
+    m_ramVerdict = texts.memory.ramVerdict;
     m_osBuild = texts.osBuild;
     m_osName = texts.osName;
     m_osVersion = texts.osVersion;
-    m_modelCaption = texts.modelCaption;
-    m_modelValue = texts.modelValue;
+    m_modelCaption = texts.processor.modelCaption;
+    m_modelValue = texts.processor.modelValue;
     m_processorCount = texts.processorCount;
-    m_processorType = texts.processorType;
-    m_stepCaption = texts.stepCaption;
-    m_stepValue = texts.stepValue;
+    m_processorType = texts.processor.processorType;
+    m_stepCaption = texts.processor.stepCaption;
+    m_stepValue = texts.processor.stepValue;
     return 1;
 }
 

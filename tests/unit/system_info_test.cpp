@@ -165,14 +165,14 @@ TEST(DescribeSystem, OperatingSystemByPlatform) {
         EXPECT_EQ(c.osName, texts.osName);
         EXPECT_EQ(c.osBuild, texts.osBuild);
         EXPECT_EQ(c.osVersion, texts.osVersion);
-        EXPECT_EQ(c.processorType, texts.processorType);
-        EXPECT_EQ(c.modelValue, texts.modelValue);
+        EXPECT_EQ(c.processorType, texts.processor.processorType);
+        EXPECT_EQ(c.modelValue, texts.processor.modelValue);
         // Set whatever the platform.
         EXPECT_EQ("2", texts.processorCount);
-        EXPECT_EQ("1.00 MB", texts.availablePhysical);
-        EXPECT_EQ("42.00 %", texts.memoryLoad);
-        EXPECT_EQ("16.0 MB", texts.totalPhysical);
-        EXPECT_EQ("2.00 MB", texts.totalVirtual);
-        EXPECT_EQ(kEnoughRam, texts.ramVerdict);
+        EXPECT_EQ("1.00 MB", texts.memory.availablePhysical);
+        EXPECT_EQ("42.00 %", texts.memory.memoryLoad);
+        EXPECT_EQ("16.0 MB", texts.memory.totalPhysical);
+        EXPECT_EQ("2.00 MB", texts.memory.totalVirtual);
+        EXPECT_EQ(kEnoughRam, texts.memory.ramVerdict);
     }
 }
