@@ -223,6 +223,11 @@ bool Vittrel::WaitForSheet() {
                  "the sheet shows a page");
 }
 
+bool Vittrel::ExitWithButton() {
+    PressButton(IDCANCEL); // the sheet's "Exit"
+    return WaitForExit();
+}
+
 void Vittrel::PressButton(int id) const {
     PostMessageA(Button(id), BM_CLICK, 0, 0);
 }

@@ -53,6 +53,8 @@ public:
     // Sheet
     HWND Button(int id) const { return GetDlgItem(m_sheet, id); }
     void PressButton(int id) const; // posted, as a click: returns before a modal dialog ends
+    // Presses "Exit" and waits until the program has ended.
+    bool ExitWithButton();
     HWND TabControl() const;
     std::vector<std::string> TabTexts() const;
     int CurrentTab() const;

@@ -82,8 +82,7 @@ bool StartAndWaitForSheet(Vittrel& app) {
 }
 
 void Exit(Vittrel& app, const std::string& when) {
-    app.PressButton(IDC_SHEET_EXIT);
-    Check(app.WaitForExit(), when + ": Exit ends the program");
+    Check(app.ExitWithButton(), when + ": Exit ends the program");
 }
 
 // A file as the scenario expects to find it before the program runs; size -1: absent.

@@ -158,8 +158,7 @@ void PortsLines() {
     Check(SameList(summary, ReadList(page, IDC_PORT_SUMMARY_LIST)),
           "Total Ports Summary unchanged on the second visit");
 
-    app.PressButton(IDC_SHEET_EXIT);
-    Check(app.WaitForExit(), "Exit ends the program");
+    Check(app.ExitWithButton(), "Exit ends the program");
 }
 
 // Sixty more ports than a new machine has: the spooler's records no longer fit the first block
@@ -206,8 +205,7 @@ void PortsLongSpoolerList() {
     const ShownList printer = ReadList(page, IDC_PRINTER_PORT_LIST);
     CheckEqual(8, static_cast<long long>(comm.lines.size()), "Communication Ports: 8 lines");
     CheckEqual(4, static_cast<long long>(printer.lines.size()), "Printer Ports: 4 lines");
-    app.PressButton(IDC_SHEET_EXIT);
-    Check(app.WaitForExit(), "Exit ends the program");
+    Check(app.ExitWithButton(), "Exit ends the program");
 }
 
 } // namespace

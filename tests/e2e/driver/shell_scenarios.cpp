@@ -83,8 +83,7 @@ void StartUp() {
     }
     app.ShowPage(0);
     CheckButtonRow(app, "back on the first page");
-    app.PressButton(IDC_SHEET_EXIT);
-    Check(app.WaitForExit(), "Exit ends the program");
+    Check(app.ExitWithButton(), "Exit ends the program");
 }
 
 HWND WaitForAboutBox(const Vittrel& app) {
@@ -138,8 +137,7 @@ void AboutBox() {
         Check(!app.HasExited(), when + ": the sheet is still open");
         CheckButtonRow(app, "after the About box (" + when + ")");
     }
-    app.PressButton(IDC_SHEET_EXIT);
-    Check(app.WaitForExit(), "Exit ends the program");
+    Check(app.ExitWithButton(), "Exit ends the program");
 }
 
 void Closing() {
@@ -216,8 +214,7 @@ void Tour() {
     }
     // Sent, not posted: the click returns once the report is written.
     SendMessageA(app.Button(IDC_SHEET_SAVE_TO_FILE), BM_CLICK, 0, 0);
-    app.PressButton(IDC_SHEET_EXIT);
-    Check(app.WaitForExit(), "tour: Exit ends the program");
+    Check(app.ExitWithButton(), "tour: Exit ends the program");
 }
 
 } // namespace

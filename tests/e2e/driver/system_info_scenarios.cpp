@@ -215,8 +215,7 @@ void RunSystemInformation(const Platform& platform) {
                again.osName + "/" + again.processorType + "/" + again.totalPhysical,
                "O/S, processor and total memory on the second visit");
 
-    app.PressButton(IDC_SHEET_EXIT);
-    Check(app.WaitForExit(), "Exit ends the program");
+    Check(app.ExitWithButton(), "Exit ends the program");
 }
 
 void SystemInfoWin95() {
