@@ -1,9 +1,16 @@
 set(VITTREL_PROBES_PURE
     src/probes/system_info.cpp
-    src/probes/ports.cpp)
+    src/probes/ports.cpp
+    src/probes/device_texts.cpp
+    src/probes/wave_devices.cpp
+    src/probes/aux_devices.cpp
+    src/probes/braille.cpp)
 set(VITTREL_PROBES_WIN
     src/probes/system_info_win.cpp
-    src/probes/port_environment_win.cpp)
+    src/probes/port_environment_win.cpp
+    src/probes/wave_environment_win.cpp
+    src/probes/aux_environment_win.cpp
+    src/probes/braille_environment_win.cpp)
 set(VITTREL_PROBES_TESTS
     tests/unit/system_info_test.cpp
     tests/unit/ports_test.cpp)

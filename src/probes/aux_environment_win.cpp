@@ -1,0 +1,36 @@
+// auxGetNumDevs, auxGetDevCapsA and auxGetVolume behind the auxiliary audio devices page.
+#include "probes/aux_environment_win.h"
+
+#include <windows.h>
+
+#include <mmsystem.h>
+
+#include "probes/device_texts.h"
+
+uint32_t WindowsAuxEnvironment::DeviceCount() {
+    return auxGetNumDevs();
+}
+
+AuxEnvironment::CapsResult WindowsAuxEnvironment::DeviceCaps(uint32_t device, AuxCaps& caps) {
+    AUXCAPSA record{};
+    static_assert(sizeof(AUXCAPSA) == 48);
+    const MMRESULT result = auxGetDevCapsA(device, &record, sizeof(record));
+    if (result == MMSYSERR_BADDEVICEID)
+        return CapsResult::BadDeviceId;
+    if (result != MMSYSERR_NOERROR)
+        return CapsResult::Failed;
+    caps.manufacturerId = record.wMid;
+    caps.productId = record.wPid;
+    caps.driverVersion = record.vDriverVersion;
+    caps.name = DeviceNameFromField(record.szPname, sizeof(record.szPname));
+    caps.technology = record.wTechnology;
+    caps.support = record.dwSupport;
+    return CapsResult::Answered;
+}
+
+std::optional<uint32_t> WindowsAuxEnvironment::Volume(uint32_t device) {
+    DWORD volume = 0;
+    if (auxGetVolume(device, &volume) != MMSYSERR_NOERROR)
+        return std::nullopt;
+    return volume;
+}

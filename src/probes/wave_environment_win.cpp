@@ -1,0 +1,29 @@
+// waveOutGetNumDevs and waveOutGetDevCapsA behind the wave output devices page.
+#include "probes/wave_environment_win.h"
+
+#include <windows.h>
+
+#include <mmsystem.h>
+
+#include "probes/device_texts.h"
+
+uint32_t WindowsWaveEnvironment::DeviceCount() {
+    return waveOutGetNumDevs();
+}
+
+std::optional<WaveOutCaps> WindowsWaveEnvironment::DeviceCaps(uint32_t device) {
+    // Zero-filled, so that nothing a failing driver left half-written is ever read.
+    WAVEOUTCAPSA record{};
+    static_assert(sizeof(WAVEOUTCAPSA) == 52);
+    if (waveOutGetDevCapsA(device, &record, sizeof(record)) != MMSYSERR_NOERROR)
+        return std::nullopt;
+    WaveOutCaps caps;
+    caps.manufacturerId = record.wMid;
+    caps.productId = record.wPid;
+    caps.driverVersion = record.vDriverVersion;
+    caps.name = DeviceNameFromField(record.szPname, sizeof(record.szPname));
+    caps.formats = record.dwFormats;
+    caps.channels = record.wChannels;
+    caps.support = record.dwSupport;
+    return caps;
+}
