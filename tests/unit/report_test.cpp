@@ -20,27 +20,28 @@ const char kSystemInfoSection[] =
 const std::vector<std::string> kSevenReasons = {"r0", "r1", "r2", "r3", "r4", "r5", "r6"};
 InstallationSnapshot Installation(int32_t mode, size_t reasons) {
     return {
-        "Problem.", "Install Kelvorn32.", "Notes", mode,
+        "Problem.", "Shared solution.", "Notes", mode,
         std::vector<std::string>(kSevenReasons.begin(), kSevenReasons.begin() + static_cast<long>(reasons))};
 }
 
-const char kInstallHeader[] = "KELVORN32 DIRECTORY:\r\n--------------------\r\nProblem Found: Problem.\r\n"
-                              "Possible Reasons:\r\n";
-const char kInstallLine[] = "   SOLUTION: Install Kelvorn32.\r\n";
-const char kMovedLines[] =
+const char kReportInstallLine[] = "   SOLUTION: Install Kelvorn32.\r\n";
+const char kReportMovedLines[] =
     "   SOLUTION: 1. Create the directory if it does not exist and Move all files\r\n"
     "   from your original directory to this directory.2. Edit the kvcfg_32.ini file and\r\n"
     "    change the MainDirectory entry to the directorywhere kelvorn is installed.\r\n"
     "   Also change all references to the other directoryto the directory where kelvorn is installed.\r\n";
-const char kEditLines[] =
+const char kReportEditLines[] =
     "   SOLUTION: Edit the kvcfg_32.ini file and change the MainDirectory entry to the directory\r\n"
     "   where Kelvorn32 is installed. Also change all references to the other directory\r\n"
     "   to the directory where Kelvorn32 is installed.\r\n";
-const std::string kSixReasonLines = std::string("Reason 1 -- r0\r\n") + kInstallLine + "Reason 2 -- r1\r\n" +
-                                    kInstallLine + "Reason 3 -- r2\r\n" + kInstallLine +
-                                    "Reason 4 -- r3\r\n" + kMovedLines + "Reason 5 -- r4\r\n" + kEditLines +
-                                    "Reason 6 -- r5\r\n" + kInstallLine;
+const char kInstallHeader[] = "KELVORN32 DIRECTORY:\r\n--------------------\r\nProblem Found: Problem.\r\n"
+                              "Possible Reasons:\r\n";
+const std::string kSixReasonLines =
+    std::string("Reason 1 -- r0\r\n") + kReportInstallLine + "Reason 2 -- r1\r\n" + kReportInstallLine +
+    "Reason 3 -- r2\r\n" + kReportInstallLine + "Reason 4 -- r3\r\n" + kReportMovedLines +
+    "Reason 5 -- r4\r\n" + kReportEditLines + "Reason 6 -- r5\r\n" + kReportInstallLine;
 
+const char kSharedLine[] = "   SOLUTION: Shared solution.\r\n";
 const std::string kLong(300, 'x'); // longer than any buffer a list item was ever read into
 
 TEST(ComposeReport, WholeFile) {
@@ -58,8 +59,8 @@ TEST(ComposeReport, WholeFile) {
              kSystemInfoSection},
         {"mode 0, two reasons share the one solution",
          {.installation = Installation(0, 2)},
-         std::string(kInstallHeader) + "Reason 1 -- r0\r\n" + kInstallLine + "Reason 2 -- r1\r\n" +
-             kInstallLine + "NOTES: Notes\r\n"},
+         std::string(kInstallHeader) + "Reason 1 -- r0\r\n" + kSharedLine + "Reason 2 -- r1\r\n" +
+             kSharedLine + "NOTES: Notes\r\n"},
         {"mode 1, six reasons",
          {.installation = Installation(1, 6)},
          kInstallHeader + kSixReasonLines + "NOTES: Notes\r\n"},
@@ -96,7 +97,7 @@ TEST(ComposeReport, WholeFile) {
           .auxDevices = {{"<None>"}},
           .ports = PortsSnapshot{{"c"}, {"p"}, {"s"}},
           .brailleStatus = "Windows NT: No need to check for Devices"},
-         std::string(kInstallHeader) + "Reason 1 -- r0\r\n" + kInstallLine + "NOTES: Notes\r\n" +
+         std::string(kInstallHeader) + "Reason 1 -- r0\r\n" + kSharedLine + "NOTES: Notes\r\n" +
              kSystemInfoSection + "\r\nWAVE DEVICES.\r\n-------------\r\nDevice #1: Wave.\r\n" +
              "\r\nAUXILIARY OUTPUT DEVICES.\r\n------------------------\r\nDevices: <None>\r\n" +
              "\r\nPORTS.\r\n------\r\nCOM Ports.\r\n  c\r\nPrinter Ports.\r\n  p\r\nTotal Ports Summary.\r\n "
