@@ -3,7 +3,7 @@
 # No configuration file; an ALSA null device, which Wine lists as one wave output device; and an
 # older report, longer than the new ones, that each save must replace whole.
 prepare_report_sections() {
-    printf 'pcm.!default { type null }\n' >"$1/home/.asoundrc" || return 1
+    devices_null_alsa "$1" || return 1
     local line
     for line in $(seq 1 1000); do printf 'An older report, line %d.\r\n' "$line"; done >"$1/cwd/Vittrel.log"
 }
