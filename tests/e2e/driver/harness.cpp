@@ -176,7 +176,7 @@ Vittrel::~Vittrel() {
     }
 }
 
-bool Vittrel::Start() {
+bool Vittrel::Start(const std::string& directory) {
     char self[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, self, MAX_PATH);
     std::string exe(self);
@@ -184,8 +184,9 @@ bool Vittrel::Start() {
     std::string commandLine = "\"" + exe + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
-    const bool started = CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                        nullptr, &startup, &m_process) != FALSE;
+    const bool started =
+        CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       directory.empty() ? nullptr : directory.c_str(), &startup, &m_process) != FALSE;
     return Check(started, "vittrel.exe starts (" + exe + ")");
 }
 

@@ -44,7 +44,8 @@ std::string CaptureScreen(const RECT& rect, BITMAPINFOHEADER& header);
 class Vittrel {
 public:
     ~Vittrel();
-    bool Start();
+    // Starts vittrel.exe in the driver's current directory, or in `directory`.
+    bool Start(const std::string& directory = "");
     // Waits for the sheet; false when it did not appear.
     bool WaitForSheet();
     bool WaitForExit(DWORD timeoutMs = 20000);

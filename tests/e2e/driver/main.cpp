@@ -39,6 +39,7 @@ int main(int argc, char** argv) {
     AddPortScenarios(scenarios);
     AddDeviceScenarios(scenarios);
     AddReportScenarios(scenarios);
+    AddHardeningScenarios(scenarios);
     if (argc < 2) {
         for (const Scenario& scenario : scenarios)
             std::printf("%s\n", scenario.name);
