@@ -95,6 +95,13 @@ bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
     }
 }
 
+void Settle(HWND list) {
+    static LPARAM token = 0x5E771E;
+    ++token;
+    PostMessageA(list, LB_SETITEMDATA, 0, token);
+    WaitFor([&] { return SendMessageA(list, LB_GETITEMDATA, 0, 0) == token; }, 5000);
+}
+
 std::string WindowText(HWND hwnd) {
     wchar_t buffer[4096] = {};
     const int length = GetWindowTextW(hwnd, buffer, 4096);
@@ -169,7 +176,7 @@ Vittrel::~Vittrel() {
     }
 }
 
-bool Vittrel::Start() {
+bool Vittrel::Start(const std::string& directory) {
     char self[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, self, MAX_PATH);
     std::string exe(self);
@@ -177,8 +184,9 @@ bool Vittrel::Start() {
     std::string commandLine = "\"" + exe + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
-    const bool started = CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                        nullptr, &startup, &m_process) != FALSE;
+    const bool started =
+        CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       directory.empty() ? nullptr : directory.c_str(), &startup, &m_process) != FALSE;
     return Check(started, "vittrel.exe starts (" + exe + ")");
 }
 
@@ -308,9 +316,6 @@ void Vittrel::ClickListItem(HWND list, int index) const {
     PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
-namespace {
-
-// The sheet's pixels as the screen shows them, bottom-up 24-bit rows.
 std::string CaptureScreen(const RECT& rect, BITMAPINFOHEADER& header) {
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
@@ -337,8 +342,6 @@ std::string CaptureScreen(const RECT& rect, BITMAPINFOHEADER& header) {
     header = info.bmiHeader;
     return pixels;
 }
-
-} // namespace
 
 bool Vittrel::Screenshot(const std::string& path) const {
     RECT rect{};

@@ -19,6 +19,11 @@ void Note(const std::string& text);
 // Waits until `condition` holds, polling; false when `timeoutMs` passed first.
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 20000);
 
+// Posted input is handled in order: once the program has handled a marker posted to the list after
+// it, it has handled the input and every notification the input raised. The marker is the item
+// data of the list's first item, which the program never uses.
+void Settle(HWND list);
+
 // Windows
 std::vector<HWND> ChildWindows(HWND parent); // all descendants
 std::vector<HWND> TopLevelWindowsOf(DWORD processId);
@@ -32,11 +37,15 @@ std::string Escape(const std::string& text); // shows CR and LF as \r and \n
 std::string ReadFileBytes(const std::string& path, bool* exists = nullptr);
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 
+// A part of the screen as it shows now: bottom-up 24-bit rows, described by `header`.
+std::string CaptureScreen(const RECT& rect, BITMAPINFOHEADER& header);
+
 // The program under test, started in the current directory.
 class Vittrel {
 public:
     ~Vittrel();
-    bool Start();
+    // Starts vittrel.exe in the driver's current directory, or in `directory`.
+    bool Start(const std::string& directory = "");
     // Waits for the sheet; false when it did not appear.
     bool WaitForSheet();
     bool WaitForExit(DWORD timeoutMs = 20000);

@@ -37,6 +37,9 @@ int main(int argc, char** argv) {
     AddInstallScenarios(scenarios);
     AddSystemInfoScenarios(scenarios);
     AddPortScenarios(scenarios);
+    AddDeviceScenarios(scenarios);
+    AddReportScenarios(scenarios);
+    AddHardeningScenarios(scenarios);
     if (argc < 2) {
         for (const Scenario& scenario : scenarios)
             std::printf("%s\n", scenario.name);
