@@ -1,7 +1,7 @@
 // Where the program's own gathering spends its time: runs each page's gathering once, in tab
 // order, through the same platform implementations the pages use, and prints the milliseconds of
-// each. The first call into a subsystem (the audio drivers, the spooler) carries its loading, as
-// it does in the program; a fresh process each time gives the figures of a fresh start.
+// each. The first call into a subsystem (the audio drivers, the spooler) is timed on its own, as
+// it carries the subsystem's start-up; run in a fresh process for the figures of a fresh start.
 //   bench-probes.exe
 #include <windows.h>
 
@@ -49,18 +49,27 @@ int main() {
             DescribeSystem(ReadMemoryFigures(), ReadProcessorFigures(), QueryOsVersion());
         g_sink += texts.osName.size();
     });
-    Time("wave devices", [] {
+    // The first call into winmm starts the audio drivers, the first into winspool the spooler.
+    Time("wave: first waveOutGetNumDevs", [] { g_sink += WindowsWaveEnvironment().DeviceCount(); });
+    Time("wave: the page's gathering", [] {
         WindowsWaveEnvironment environment;
         g_sink += GatherWaveDeviceRecords(environment).entries.size();
     });
-    Time("auxiliary devices", [] {
+    Time("aux: first auxGetNumDevs", [] { g_sink += WindowsAuxEnvironment().DeviceCount(); });
+    Time("aux: the page's gathering", [] {
         WindowsAuxEnvironment environment;
         const AuxDeviceRecords records = GatherAuxDeviceRecords(environment);
         g_sink += records.listed.size();
         if (!records.listed.empty())
             g_sink += ReadVolumeText(environment, static_cast<uint32_t>(records.listed[0])).size();
     });
-    Time("ports", [] {
+    Time("ports: first EnumPortsA", [] {
+        g_sink +=
+            WindowsPortEnvironment().EnumerateSpoolerPorts().value_or(std::vector<SpoolerPort>{}).size();
+    });
+    Time("ports: one exclusive open of COM1",
+         [] { g_sink += WindowsPortEnvironment().OpenExclusive("COM1"); });
+    Time("ports: the page's gathering", [] {
         WindowsPortEnvironment environment;
         g_sink += GatherPortLines(environment).summary.size();
     });

@@ -157,9 +157,8 @@ RunTimes TimeRun(const std::string& exe, bool save) {
         TerminateProcess(process.hProcess, 99);
         WaitForSingleObject(process.hProcess, kTimeoutMs);
     }
-    if (times.ok && save && GetFileAttributesA(kReportFile) == INVALID_FILE_ATTRIBUTES) {
-        std::printf("note: the save wrote no %s\n", kReportFile);
-    }
+    if (times.ok && save && GetFileAttributesA(kReportFile) == INVALID_FILE_ATTRIBUTES)
+        times.ok = Fail(std::string("the save wrote no ") + kReportFile);
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
     return times;
@@ -259,5 +258,7 @@ int main(int argc, char** argv) {
         std::printf("%-16s %11.1f ms %13.1f ms %14.3f %11.1f ms\n", s.name.c_str(),
                     s.Median(&RunTimes::ended), s.Median(&RunTimes::sheetShown),
                     s.Median(&RunTimes::ended) / baseline, s.Fastest());
+    std::printf("ratio %s/%s: %.3f\n", series.back().name.c_str(), series.front().name.c_str(),
+                series.back().Median(&RunTimes::ended) / baseline);
     return 0;
 }
