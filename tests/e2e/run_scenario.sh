@@ -2,13 +2,14 @@
 # Runs one end-to-end scenario: a copy of the base prefix, the scenario's own preparation from
 # prepare.sh (a function prepare_<scenario>, if there is one), a private Xvfb, and the driver.
 # Needs VITTREL_WIN_BIN (vittrel.exe and vittrel-driver.exe) and E2E_WORK.
+#   run_scenario.sh SCENARIO [FOLDER]   FOLDER under $E2E_WORK/scenarios, the scenario's name if not given
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine_env.sh"
 name="$1"
 : "${VITTREL_WIN_BIN:?}" "${E2E_WORK:?}"
 
-dir="$E2E_WORK/scenarios/$name"
+dir="$E2E_WORK/scenarios/${2:-$name}"
 rm -rf "$dir"
 mkdir -p "$dir/cwd" "$dir/home"
 cp -a "$E2E_WORK/base-prefix" "$dir/prefix"
