@@ -3,7 +3,10 @@
 
 #include <commctrl.h>
 
+#include "framework/created_window.h"
 #include "framework/win_app.h"
+
+static_assert(kWindowStyleChild == WS_CHILD && kClassStyleInputMethod == CS_IME);
 
 namespace {
 
@@ -178,7 +181,15 @@ LRESULT CALLBACK CPropertySheet::CreationHook(int code, WPARAM wParam, LPARAM lP
     if (code == HCBT_CREATEWND && t_sheetBeingCreated) {
         HWND hwnd = reinterpret_cast<HWND>(wParam);
         const auto* create = reinterpret_cast<const CBT_CREATEWNDA*>(lParam);
-        if (!(create->lpcs->style & WS_CHILD)) {
+        char className[64] = {};
+        GetClassNameA(hwnd, className, sizeof(className));
+        CreatedWindow window;
+        window.className = className;
+        window.classAtom = static_cast<uint16_t>(GetClassLongA(hwnd, GCW_ATOM));
+        window.style = static_cast<uint32_t>(create->lpcs->style);
+        window.classStyle = static_cast<uint32_t>(GetClassLongA(hwnd, GCL_STYLE));
+        // Input methods, accessibility hooks and others may make windows on this thread first.
+        if (IsTopLevelDialog(window)) {
             CPropertySheet* sheet = t_sheetBeingCreated;
             t_sheetBeingCreated = nullptr;
             SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(sheet));

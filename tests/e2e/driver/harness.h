@@ -37,6 +37,8 @@ class Vittrel {
 public:
     ~Vittrel();
     bool Start();
+    // Starts the program suspended, loads `dll` (beside the driver) into it, then lets it run.
+    bool StartWithDll(const std::string& dll);
     // Waits for the sheet; false when it did not appear.
     bool WaitForSheet();
     bool WaitForExit(DWORD timeoutMs = 20000);
@@ -71,6 +73,8 @@ public:
     bool Screenshot(const std::string& path) const;
 
 private:
+    bool Launch(DWORD flags);
+
     PROCESS_INFORMATION m_process{};
     HWND m_sheet = nullptr;
 };
