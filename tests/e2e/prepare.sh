@@ -6,3 +6,4 @@ windows_dir() { echo "$1/prefix/drive_c/windows"; }
 here_prepare=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here_prepare/prepare_install.sh"
 source "$here_prepare/prepare_ports.sh"
+source "$here_prepare/prepare_keyboard.sh"

@@ -339,6 +339,50 @@ void Vittrel::PressKey(UINT vk) const {
     PostMessageA(target, WM_KEYUP, vk, 1 | (scan << 16) | (1u << 30) | (1u << 31));
 }
 
+bool Vittrel::BringToFront() const {
+    SetForegroundWindow(m_sheet);
+    return Check(WaitFor([&] { return GetForegroundWindow() == m_sheet; }),
+                 "the sheet is the foreground window");
+}
+
+void Keystroke(UINT vk, unsigned modifiers) {
+    std::vector<INPUT> inputs;
+    auto key = [&](UINT code, bool up) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = static_cast<WORD>(code);
+        input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(code, 0));
+        switch (code) {
+        case VK_PRIOR:
+        case VK_NEXT:
+        case VK_END:
+        case VK_HOME:
+        case VK_LEFT:
+        case VK_UP:
+        case VK_RIGHT:
+        case VK_DOWN:
+            input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
+            break;
+        default:
+            break;
+        }
+        if (up)
+            input.ki.dwFlags |= KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    };
+    if (modifiers & kControl)
+        key(VK_CONTROL, false);
+    if (modifiers & kShift)
+        key(VK_SHIFT, false);
+    key(vk, false);
+    key(vk, true);
+    if (modifiers & kShift)
+        key(VK_SHIFT, true);
+    if (modifiers & kControl)
+        key(VK_CONTROL, true);
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
 void Vittrel::ClickListItem(HWND list, int index) const {
     const LRESULT height = SendMessageA(list, LB_GETITEMHEIGHT, 0, 0);
     const LRESULT top = SendMessageA(list, LB_GETTOPINDEX, 0, 0);

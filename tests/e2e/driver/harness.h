@@ -66,6 +66,8 @@ public:
     // Keyboard input through the program's message loop, to its focused window.
     void PressKey(UINT vk) const;
     HWND FocusedWindow() const;
+    // Makes the sheet the foreground window, which real keystrokes (Keystroke) go to.
+    bool BringToFront() const;
     // Mouse click in the middle of a list item.
     void ClickListItem(HWND list, int index) const;
 
@@ -78,6 +80,10 @@ private:
     PROCESS_INFORMATION m_process{};
     HWND m_sheet = nullptr;
 };
+
+// A keystroke through the window system, as the keyboard makes it, to the foreground window.
+enum KeyModifiers : unsigned { kNoModifier = 0, kControl = 1, kShift = 2 };
+void Keystroke(UINT vk, unsigned modifiers = kNoModifier);
 
 std::string ExpectedTitle();
 RECT ClientRectOf(HWND child, HWND parent);

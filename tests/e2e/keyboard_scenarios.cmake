@@ -1,0 +1,3 @@
+# Scenarios of keyboard-only use, with real keystrokes.
+list(APPEND E2E_SCENARIOS
+    keyboard_pages)
