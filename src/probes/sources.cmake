@@ -13,4 +13,6 @@ set(VITTREL_PROBES_WIN
     src/probes/braille_environment_win.cpp)
 set(VITTREL_PROBES_TESTS
     tests/unit/system_info_test.cpp
-    tests/unit/ports_test.cpp)
+    tests/unit/ports_test.cpp
+    tests/unit/devices_test.cpp
+    tests/unit/braille_test.cpp)
