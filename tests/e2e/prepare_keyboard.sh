@@ -14,3 +14,4 @@ keyboard_prefix() {
 }
 
 prepare_keyboard_pages() { keyboard_prefix "$1"; }
+prepare_keyboard_buttons() { keyboard_prefix "$1"; }

@@ -73,15 +73,20 @@ void TabAround(const Vittrel& app, int tab) {
     Check(listsReached == wanted, where + ": Tab reaches every list of the page (reached:" + reached + ")");
 }
 
-// Presses Tab until the control `id` of the front page has the focus.
-HWND TabTo(const Vittrel& app, int id, const std::string& what) {
-    HWND target = GetDlgItem(app.CurrentPage(), id);
+// Presses Tab until `target` has the focus.
+HWND TabTo(const Vittrel& app, HWND target, const std::string& what) {
+    if (target && app.FocusedWindow() == target)
+        return target;
     for (int presses = 1; target && presses <= 30; ++presses) {
         if (TabOnce(app) == target)
             return target;
     }
     Check(false, what + " is reached by Tab");
     return nullptr;
+}
+
+HWND TabTo(const Vittrel& app, int id, const std::string& what) {
+    return TabTo(app, GetDlgItem(app.CurrentPage(), id), what);
 }
 
 // Moves to another page by keystroke. If the focus was on a control of the page that goes out of
@@ -121,20 +126,11 @@ bool SelectByKey(HWND list, UINT vk, int expected, const std::string& when) {
     return CheckEqual(expected, Selected(list), when + ": selected entry");
 }
 
-const char* KeyName(UINT vk) {
-    switch (vk) {
-    case VK_DOWN:
-        return "Down";
-    case VK_UP:
-        return "Up";
-    case VK_HOME:
-        return "Home";
-    case VK_END:
-        return "End";
-    default:
-        return "?";
-    }
-}
+struct Key {
+    UINT vk;
+    const char* name;
+};
+constexpr Key kDown{VK_DOWN, "Down"}, kUp{VK_UP, "Up"}, kHome{VK_HOME, "Home"}, kEnd{VK_END, "End"};
 
 void ReasonsByArrowKeys(const Vittrel& app) {
     HWND page = app.CurrentPage();
@@ -143,22 +139,21 @@ void ReasonsByArrowKeys(const Vittrel& app) {
         return;
     CheckEqual(6, SendMessageA(list, LB_GETCOUNT, 0, 0), "six reasons");
     const struct {
-        UINT key;
+        Key key;
         int reason;
         const char* solution;
-    } steps[] = {{VK_DOWN, 1, kInstallSolution}, {VK_DOWN, 2, kInstallSolution},
-                 {VK_DOWN, 3, kMovedSolution},   {VK_DOWN, 4, kEditSolution},
-                 {VK_END, 5, kInstallSolution},  {VK_UP, 4, kEditSolution},
-                 {VK_HOME, 0, kInstallSolution}, {VK_DOWN, 1, kInstallSolution},
-                 {VK_DOWN, 2, kInstallSolution}, {VK_DOWN, 3, kMovedSolution}};
+    } steps[] = {{kDown, 1, kInstallSolution}, {kDown, 2, kInstallSolution}, {kDown, 3, kMovedSolution},
+                 {kDown, 4, kEditSolution},    {kEnd, 5, kInstallSolution},  {kUp, 4, kEditSolution},
+                 {kHome, 0, kInstallSolution}, {kDown, 1, kInstallSolution}, {kDown, 2, kInstallSolution},
+                 {kDown, 3, kMovedSolution}};
     for (const auto& step : steps) {
-        const std::string when = std::string("reasons list, ") + KeyName(step.key);
-        if (SelectByKey(list, step.key, step.reason, when))
+        const std::string when = std::string("reasons list, ") + step.key.name;
+        if (SelectByKey(list, step.key.vk, step.reason, when))
             CheckEqual(step.solution, ControlText(page, IDC_SOLUTION_TEXT), when + ": the reason's solution");
     }
 }
 
-// Device 0 is the stereo "default" device, device 1 the mono one: its stereo formats go out of sight.
+// Device 0 is the stereo "default" device, device 1 the mono one, whose stereo formats are not shown.
 void WaveDevicesByArrowKeys(const Vittrel& app) {
     HWND page = app.CurrentPage();
     HWND list = TabTo(app, IDC_WAVE_DEVICE_LIST, "the wave device list");
@@ -166,33 +161,33 @@ void WaveDevicesByArrowKeys(const Vittrel& app) {
         return;
     CheckEqual(2, SendMessageA(list, LB_GETCOUNT, 0, 0), "two wave devices");
     const struct {
-        UINT key;
+        Key key;
         int device;
-    } steps[] = {{VK_DOWN, 1}, {VK_UP, 0}, {VK_END, 1}, {VK_HOME, 0}};
+    } steps[] = {{kDown, 1}, {kUp, 0}, {kEnd, 1}, {kHome, 0}};
     for (const auto& step : steps) {
-        const std::string when = std::string("wave devices, ") + KeyName(step.key);
-        if (!SelectByKey(list, step.key, step.device, when))
+        const std::string when = std::string("wave devices, ") + step.key.name;
+        if (!SelectByKey(list, step.key.vk, step.device, when))
             continue;
         const bool stereo = step.device == 0;
         Check(IsWindowVisible(GetDlgItem(page, IDC_FORMAT_1M08)) != FALSE,
               when + ": 11.025 kHz mono 8 bit shown");
-        CheckEqual(stereo, IsWindowVisible(GetDlgItem(page, IDC_FORMAT_4S16)) != FALSE,
-                   when + ": 44.1 kHz stereo 16 bit shown (only for the stereo device)");
         CheckEqual(stereo, IsWindowVisible(GetDlgItem(page, IDC_FORMAT_1S08)) != FALSE,
-                   when + ": 11.025 kHz stereo 8 bit shown (only for the stereo device)");
+                   when + ": 11.025 kHz stereo 8 bit shown (stereo device only)");
+        CheckEqual(stereo, IsWindowVisible(GetDlgItem(page, IDC_FORMAT_4S16)) != FALSE,
+                   when + ": 44.1 kHz stereo 16 bit shown (stereo device only)");
     }
 }
 
-// Without a device the list holds one entry that selects nothing else.
+// Wine has no auxiliary device: the list holds one entry, which shows no details when selected.
 void AuxListByArrowKeys(const Vittrel& app) {
     HWND page = app.CurrentPage();
     HWND list = TabTo(app, IDC_AUX_DEVICE_LIST, "the auxiliary device list");
     if (!list)
         return;
-    if (SelectByKey(list, VK_DOWN, 0, "auxiliary devices, Down")) {
-        CheckEqual("<None>", ListItems(list).empty() ? "" : ListItems(list)[0], "the one entry");
-        CheckEqual("", ControlText(page, IDC_AUX_PRODUCT_ID), "auxiliary devices, Down: no product id");
-    }
+    const std::vector<std::string> items = ListItems(list);
+    CheckEqual("<None>", items.size() == 1 ? items[0] : "(not one entry)", "the auxiliary list's one entry");
+    if (SelectByKey(list, VK_DOWN, 0, "auxiliary devices, Down"))
+        CheckEqual("", ControlText(page, IDC_AUX_PRODUCT_ID), "auxiliary devices, Down: no details");
 }
 
 // A page visit in the forward pass: Tab round it, then the page's keyboard work.
@@ -245,8 +240,76 @@ void KeyboardPages() {
     Check(app.TopLevelWindows().empty(), "no window remains");
 }
 
+// Nothing but the sheet is on the screen, and it is still open.
+void CheckOnlyTheSheet(const Vittrel& app, const std::string& when) {
+    std::vector<std::string> shown;
+    for (HWND hwnd : app.TopLevelWindows())
+        if (IsWindowVisible(hwnd))
+            shown.push_back(WindowText(hwnd));
+    Check(!app.HasExited() && shown.size() == 1 && shown[0] == ExpectedTitle(),
+          when + ": the sheet is still open and the only window shown");
+}
+
+// Presses a key that opens the About box from its focused button, checks the box, closes it with
+// `closeKey`, and checks that the sheet is back as it was.
+void AboutByKeyboard(const Vittrel& app, UINT openKey, const char* open, UINT closeKey, const char* close) {
+    const std::string when = std::string("About box opened with ") + open;
+    HWND button = app.Button(IDC_SHEET_ABOUT);
+    Keystroke(openKey);
+    HWND about = app.WaitForTopLevel("About Vittrel Kelvorn32");
+    if (!Check(about != nullptr, when + ": it opens"))
+        return;
+    WaitFor([&] { return app.FocusedWindow() == GetDlgItem(about, IDOK); }, 5000);
+    CheckEqual(Describe(GetDlgItem(about, IDOK)), Describe(app.FocusedWindow()),
+               when + ": the focus is on OK");
+    Check(!IsWindowEnabled(app.Sheet()), when + ": the sheet takes no input meanwhile");
+    Keystroke(closeKey);
+    Check(WaitFor([&] { return !IsWindow(about); }), when + ": " + close + " closes it");
+    Check(WaitFor([&] { return IsWindowEnabled(app.Sheet()) && app.FocusedWindow() == button; }, 5000),
+          when + ": back on the sheet, the focus is on the About button again (" +
+              Describe(app.FocusedWindow()) + ")");
+    CheckOnlyTheSheet(app, when);
+}
+
+// Enter, the About box, "Save To File" and "Exit", all from the keyboard. Enter in a list presses
+// the sheet's default button, OK, which is "Save To File" here; on a focused button it presses
+// that button.
+void KeyboardButtons() {
+    Vittrel app;
+    if (!StartInFront(app))
+        return;
+    HWND page = app.CurrentPage();
+    HWND list = TabTo(app, IDC_REASON_LIST, "the reasons list");
+    if (!list || !SelectByKey(list, VK_END, 5, "reasons list, End") ||
+        !SelectByKey(list, VK_UP, 4, "reasons list, Up"))
+        return;
+
+    Keystroke(VK_RETURN);
+    // Keys are handled in order: once Up has selected reason 3, Enter is done with.
+    SelectByKey(list, VK_UP, 3, "after Enter, Up");
+    CheckOnlyTheSheet(app, "after Enter in the reasons list");
+    CheckEqual(0, app.CurrentTab(), "after Enter the same page is in front");
+    CheckEqual(Describe(list), Describe(app.FocusedWindow()), "after Enter the focus is still on the list");
+    CheckEqual(kMovedSolution, ControlText(page, IDC_SOLUTION_TEXT), "after Enter the page is unchanged");
+
+    if (!TabTo(app, app.Button(IDC_SHEET_ABOUT), "the About button"))
+        return;
+    AboutByKeyboard(app, VK_SPACE, "Space", VK_RETURN, "Enter");
+    AboutByKeyboard(app, VK_RETURN, "Enter", VK_ESCAPE, "Esc");
+
+    if (TabTo(app, app.Button(IDC_SHEET_SAVE_TO_FILE), "the Save To File button"))
+        Keystroke(VK_SPACE);
+    if (TabTo(app, app.Button(IDC_SHEET_EXIT), "the Exit button")) {
+        CheckOnlyTheSheet(app, "after Space on Save To File");
+        Keystroke(VK_RETURN);
+        Check(app.WaitForExit(), "Enter on Exit ends the program");
+        Check(app.TopLevelWindows().empty(), "no window remains");
+    }
+}
+
 } // namespace
 
 void AddKeyboardScenarios(std::vector<Scenario>& scenarios) {
     scenarios.push_back({"keyboard_pages", KeyboardPages});
+    scenarios.push_back({"keyboard_buttons", KeyboardButtons});
 }
