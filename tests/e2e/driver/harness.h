@@ -42,7 +42,8 @@ class Vittrel {
 public:
     ~Vittrel();
     bool Start();
-    // Starts the program suspended, loads `dll` (beside the driver) into it, then lets it run.
+    // Starts the program suspended, loads `dll` (a path from the driver's folder) into it, then lets
+    // it run.
     bool StartWithDll(const std::string& dll);
     // Waits for the sheet; false when it did not appear.
     bool WaitForSheet();

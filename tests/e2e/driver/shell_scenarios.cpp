@@ -90,7 +90,7 @@ void StartUp() {
 // the sheet's window is announced: the sheet must take no other window for its own.
 void StartUpAfterAnotherWindow() {
     Vittrel app;
-    if (!app.StartWithDll("vittrel-intruder.dll") || !app.WaitForSheet())
+    if (!app.StartWithDll("..\\test-dlls\\vittrel-intruder.dll") || !app.WaitForSheet())
         return;
     const std::vector<HWND> intruders = app.TopLevelWindows("Vittrel intruder");
     if (Check(intruders.size() == 1, "another top-level window was made before the sheet")) {
