@@ -232,6 +232,12 @@ void KeyboardPages() {
     TabTo(app, IDC_REASON_LIST, "the reasons list");
     ChangePage(app, VK_PRIOR, kControl, 5, "Ctrl+PgUp");
     ChangePage(app, VK_NEXT, kControl, 0, "Ctrl+PgDn");
+    // A page change asked for by message, as assistive technology may ask: the same rule.
+    TabTo(app, IDC_REASON_LIST, "the reasons list");
+    app.ShowPage(4);
+    Check(WaitFor([&] { return app.FocusedWindow() == app.TabControl(); }, 5000),
+          "PSM_SETCURSEL to Ports: the focus left the hidden page for the tab control");
+    app.ShowPage(0);
     CheckEqual(kMovedSolution, ControlText(app.CurrentPage(), IDC_SOLUTION_TEXT),
                "back on the first page: the reason chosen by keyboard still shows its solution");
 
