@@ -256,6 +256,20 @@ void CheckOnlyTheSheet(const Vittrel& app, const std::string& when) {
           when + ": the sheet is still open and the only window shown");
 }
 
+const char kReport[] = "Vittrel.log";
+const char kReportStart[] = "KELVORN32 DIRECTORY:\r\n";
+
+// Waits for "Save To File" to have written the report, then removes it for the next save.
+void CheckReportSaved(const std::string& when) {
+    bool exists = false;
+    WaitFor([&] { return ReadFileBytes(kReport, &exists).size() >= sizeof(kReportStart) - 1; }, 10000);
+    const std::string report = ReadFileBytes(kReport, &exists);
+    if (Check(exists, when + ": " + kReport + " is written"))
+        CheckEqual(kReportStart, report.substr(0, sizeof(kReportStart) - 1),
+                   when + ": the report's first line");
+    DeleteFileA(kReport);
+}
+
 // Presses a key that opens the About box from its focused button, checks the box, closes it with
 // `closeKey`, and checks that the sheet is back as it was.
 void AboutByKeyboard(const Vittrel& app, UINT openKey, const char* open, UINT closeKey, const char* close) {
@@ -290,7 +304,9 @@ void KeyboardButtons() {
         !SelectByKey(list, VK_UP, 4, "reasons list, Up"))
         return;
 
+    DeleteFileA(kReport);
     Keystroke(VK_RETURN);
+    CheckReportSaved("Enter in the reasons list");
     // Keys are handled in order: once Up has selected reason 3, Enter is done with.
     SelectByKey(list, VK_UP, 3, "after Enter, Up");
     CheckOnlyTheSheet(app, "after Enter in the reasons list");
@@ -303,8 +319,10 @@ void KeyboardButtons() {
     AboutByKeyboard(app, VK_SPACE, "Space", VK_RETURN, "Enter");
     AboutByKeyboard(app, VK_RETURN, "Enter", VK_ESCAPE, "Esc");
 
-    if (TabTo(app, app.Button(IDC_SHEET_SAVE_TO_FILE), "the Save To File button"))
+    if (TabTo(app, app.Button(IDC_SHEET_SAVE_TO_FILE), "the Save To File button")) {
         Keystroke(VK_SPACE);
+        CheckReportSaved("Space on Save To File");
+    }
     if (TabTo(app, app.Button(IDC_SHEET_EXIT), "the Exit button")) {
         CheckOnlyTheSheet(app, "after Space on Save To File");
         Keystroke(VK_RETURN);
