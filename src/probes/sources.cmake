@@ -13,4 +13,5 @@ set(VITTREL_PROBES_WIN
     src/probes/braille_environment_win.cpp)
 set(VITTREL_PROBES_TESTS
     tests/unit/system_info_test.cpp
-    tests/unit/ports_test.cpp)
+    tests/unit/ports_test.cpp
+    tests/unit/aux_devices_test.cpp)
