@@ -55,9 +55,9 @@ public:
 
 // One queried device, at the index of its device number.
 struct AuxDeviceRecord {
-    bool listed = false;          // false: it does not exist (or was never queried)
-    std::optional<AuxCaps> caps;  // nullopt: listed, but its query failed
-    std::string listName;         // the entry the list shows for it
+    bool listed = false;         // false: it does not exist (or was never queried)
+    std::optional<AuxCaps> caps; // nullopt: listed, but its query failed
+    std::string listName;        // the entry the list shows for it
 };
 
 // The devices as the page gathers them: `queried` devices (at most eight), of which those that

@@ -38,8 +38,9 @@ std::string BrailleDriverPath(const std::string& mainDirectory) {
 std::string CheckBrailleDriver(BrailleEnvironment& environment) {
     const std::string port =
         ReadWithin(environment.ReadSystemIniValue("ABTW", "lpt_port", kPortNameCapacity), kPortNameCapacity);
-    const std::string mainDirectory = ReadWithin(
-        environment.ReadConfigValue("System", "MainDirectory", kMainDirectoryCapacity), kMainDirectoryCapacity);
+    const std::string mainDirectory =
+        ReadWithin(environment.ReadConfigValue("System", "MainDirectory", kMainDirectoryCapacity),
+                   kMainDirectoryCapacity);
     const bool driverOpens = environment.CanOpenForReading(BrailleDriverPath(mainDirectory));
     const bool portOpens = driverOpens && !port.empty() && environment.CanOpenPortExclusively(port);
     return BrailleStatus(port, driverOpens, portOpens);

@@ -10,11 +10,13 @@ namespace {
 
 // section/key of a profile file that the profile functions find by its bare name in the Windows
 // directory; the empty default, so an absent key reads as empty.
-std::string ReadProfile(const char* file, const std::string& section, const std::string& key, uint32_t capacity) {
+std::string ReadProfile(const char* file, const std::string& section, const std::string& key,
+                        uint32_t capacity) {
     if (capacity == 0)
         return std::string();
     std::string value(capacity, '\0');
-    const DWORD length = GetPrivateProfileStringA(section.c_str(), key.c_str(), "", value.data(), capacity, file);
+    const DWORD length =
+        GetPrivateProfileStringA(section.c_str(), key.c_str(), "", value.data(), capacity, file);
     value.resize(length < capacity ? length : capacity - 1);
     return value;
 }

@@ -8,7 +8,8 @@ class WindowsBrailleEnvironment : public BrailleEnvironment {
 public:
     std::string ReadSystemIniValue(const std::string& section, const std::string& key,
                                    uint32_t capacity) override;
-    std::string ReadConfigValue(const std::string& section, const std::string& key, uint32_t capacity) override;
+    std::string ReadConfigValue(const std::string& section, const std::string& key,
+                                uint32_t capacity) override;
     bool CanOpenForReading(const std::string& path) override;
     bool CanOpenPortExclusively(const std::string& name) override;
 };

@@ -14,4 +14,5 @@ set(VITTREL_PROBES_WIN
 set(VITTREL_PROBES_TESTS
     tests/unit/system_info_test.cpp
     tests/unit/ports_test.cpp
-    tests/unit/aux_devices_test.cpp)
+    tests/unit/devices_test.cpp
+    tests/unit/braille_test.cpp)

@@ -1,6 +1,7 @@
 #!/bin/bash
 # Runs one end-to-end scenario: a copy of the base prefix, the scenario's own preparation from
-# prepare.sh (a function prepare_<scenario>, if there is one), a private Xvfb, and the driver.
+# prepare.sh (a function prepare_<scenario>, if there is one, which may point VITTREL_WIN_BIN at a
+# folder of its own), a private Xvfb, and the driver.
 # Needs VITTREL_WIN_BIN (vittrel.exe and vittrel-driver.exe) and E2E_WORK.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)

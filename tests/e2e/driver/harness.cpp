@@ -95,6 +95,13 @@ bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
     }
 }
 
+void Settle(HWND list) {
+    static LPARAM token = 0x5E771E;
+    ++token;
+    PostMessageA(list, LB_SETITEMDATA, 0, token);
+    WaitFor([&] { return SendMessageA(list, LB_GETITEMDATA, 0, 0) == token; }, 5000);
+}
+
 std::string WindowText(HWND hwnd) {
     wchar_t buffer[4096] = {};
     const int length = GetWindowTextW(hwnd, buffer, 4096);

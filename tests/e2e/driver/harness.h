@@ -19,6 +19,11 @@ void Note(const std::string& text);
 // Waits until `condition` holds, polling; false when `timeoutMs` passed first.
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 20000);
 
+// Posted input is handled in order: once the program has handled a marker posted to the list after
+// it, it has handled the input and every notification the input raised. The marker is the item
+// data of the list's first item, which the program never uses.
+void Settle(HWND list);
+
 // Windows
 std::vector<HWND> ChildWindows(HWND parent); // all descendants
 std::vector<HWND> TopLevelWindowsOf(DWORD processId);

@@ -66,16 +66,6 @@ void CheckPage(HWND page, const PageTexts& expected, const std::string& when) {
                when + ": horizontal scrolling range of the reasons list");
 }
 
-// Posted input is handled in order: once the program has handled a marker posted after it, it has
-// handled the input and every notification the input raised. The marker is the item data of the
-// first reason, which the program never uses.
-void Settle(HWND list) {
-    static LPARAM token = 0x5E771E;
-    ++token;
-    PostMessageA(list, LB_SETITEMDATA, 0, token);
-    WaitFor([&] { return SendMessageA(list, LB_GETITEMDATA, 0, 0) == token; }, 5000);
-}
-
 // A program run with the page shown; false when the sheet did not come up.
 bool StartAndWaitForSheet(Vittrel& app) {
     return app.Start() && app.WaitForSheet();

@@ -37,6 +37,7 @@ int main(int argc, char** argv) {
     AddInstallScenarios(scenarios);
     AddSystemInfoScenarios(scenarios);
     AddPortScenarios(scenarios);
+    AddDeviceScenarios(scenarios);
     if (argc < 2) {
         for (const Scenario& scenario : scenarios)
             std::printf("%s\n", scenario.name);

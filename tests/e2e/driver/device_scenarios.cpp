@@ -1,0 +1,413 @@
+// Scenarios of the wave, auxiliary and Braille pages: Wine's own wave device (an ALSA null device)
+// and no device at all; devices scripted through a stand-in winmm.dll, with more devices than the
+// pages list, queries that fail and volumes that change; and the Braille check under Windows 95,
+// repeated as the driver file, the configured port and the port's holder change.
+#include <windows.h>
+
+#include <mmsystem.h>
+
+#include <cstdio>
+
+#include "harness.h"
+#include "resource.h"
+#include "scenarios.h"
+
+namespace {
+
+constexpr int kWaveTab = 2;
+constexpr int kAuxTab = 3;
+constexpr int kBrailleTab = 5;
+
+// Format labels by dwFormats bit, and the optional-function texts by dwSupport bit.
+const int kFormatLabels[12] = {IDC_FORMAT_1M08, IDC_FORMAT_1S08, IDC_FORMAT_1M16, IDC_FORMAT_1S16,
+                               IDC_FORMAT_2M08, IDC_FORMAT_2S08, IDC_FORMAT_2M16, IDC_FORMAT_2S16,
+                               IDC_FORMAT_4M08, IDC_FORMAT_4S08, IDC_FORMAT_4M16, IDC_FORMAT_4S16};
+const int kLineIds[5] = {IDC_OPTIONAL_FUNCTION_1, IDC_OPTIONAL_FUNCTION_2, IDC_OPTIONAL_FUNCTION_3,
+                         IDC_OPTIONAL_FUNCTION_4, IDC_OPTIONAL_FUNCTION_5};
+
+// A wave device's capabilities, as the driver scripts them or reads them from Wine.
+struct WaveDevice {
+    unsigned mid, pid, version, formats, channels, support;
+    std::string name;
+    bool fails = false;
+};
+
+// What the wave page should show for a device: texts, lines and visible labels.
+struct WaveView {
+    std::string manufacturer, product, version, channels;
+    std::vector<std::string> lines; // all five
+    unsigned formats;
+};
+
+std::string Dotted(unsigned value) {
+    return std::to_string(value) + ".";
+}
+
+WaveView ExpectedWave(const WaveDevice& d) {
+    if (d.fails)
+        return {"", "", "", "", std::vector<std::string>(5), 0};
+    std::vector<std::string> lines;
+    if (d.support & 0x01)
+        lines.push_back("Supports Pitch Control.");
+    if (d.support & 0x02)
+        lines.push_back("Supports Playback Rate Control.");
+    if (d.support & 0x04)
+        lines.push_back((d.support & 0x08) ? "Supports separate Left and Right Volume Control."
+                                           : "Supports Volume Control");
+    if (d.support & 0x10)
+        lines.push_back("Driver is Synchronous during Playback.");
+    if (d.support & 0x20)
+        lines.push_back("Returns Sample Accurate Position Information.");
+    lines.resize(5);
+    return {Dotted(d.mid),
+            Dotted(d.pid),
+            std::to_string((d.version >> 8) & 0xFF) + "." + std::to_string(d.version & 0xFF) + ".",
+            d.channels == 1 ? "MONO" : "STEREO",
+            lines,
+            d.formats & 0x0FFF};
+}
+
+void CheckWavePage(HWND page, const WaveView& want, const std::string& when) {
+    CheckEqual(want.manufacturer, ControlText(page, IDC_WAVE_MANUFACTURER_ID), when + ": manufacturer ID");
+    CheckEqual(want.product, ControlText(page, IDC_WAVE_PRODUCT_ID), when + ": product ID");
+    CheckEqual(want.version, ControlText(page, IDC_WAVE_DRIVER_VERSION), when + ": driver version");
+    CheckEqual(want.channels, ControlText(page, IDC_WAVE_CHANNELS), when + ": type");
+    for (int line = 0; line < 5; ++line)
+        CheckEqual(want.lines[static_cast<size_t>(line)], ControlText(page, kLineIds[line]),
+                   when + ": optional function line " + std::to_string(line + 1));
+    std::string shown, wanted;
+    for (int bit = 0; bit < 12; ++bit) {
+        HWND label = GetDlgItem(page, kFormatLabels[bit]);
+        const bool styled = (GetWindowLongA(label, GWL_STYLE) & WS_VISIBLE) != 0;
+        shown += styled && IsWindowVisible(label) ? '1' : '0';
+        wanted += (want.formats >> bit) & 1 ? '1' : '0';
+    }
+    CheckEqual(wanted, shown, when + ": visible format labels by bit 0 to 11");
+}
+
+// Scrolls a list entry into view, as the user would, clicks it, and waits until the program has
+// handled everything the click raised.
+void Select(const Vittrel& app, HWND list, int position) {
+    SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(position), 0);
+    app.ClickListItem(list, position);
+    Settle(list);
+}
+
+LRESULT Selection(HWND list) {
+    return SendMessageA(list, LB_GETCURSEL, 0, 0);
+}
+
+void CheckEntries(const std::vector<std::string>& want, HWND list, const std::string& what) {
+    const std::vector<std::string> items = ListItems(list);
+    CheckEqual(static_cast<long long>(want.size()), static_cast<long long>(items.size()), what + ": entries");
+    for (size_t i = 0; i < want.size() && i < items.size(); ++i)
+        CheckEqual(want[i], items[i], what + ": entry " + std::to_string(i));
+}
+
+const std::vector<int> kAuxTextIds = {IDC_AUX_PRODUCT_ID, IDC_AUX_MANUFACTURER_ID, IDC_AUX_DRIVER_VERSION,
+                                      IDC_AUX_TECHNOLOGY, IDC_AUX_SUPPORT,         IDC_AUX_VOLUME};
+
+// Product, manufacturer, version, type, support, volume.
+void CheckAuxPage(HWND page, const std::vector<std::string>& want, const std::string& when) {
+    const char* names[] = {"product ID", "manufacturer ID", "driver version", "type", "support", "volume"};
+    for (size_t i = 0; i < kAuxTextIds.size(); ++i)
+        CheckEqual(want[i], ControlText(page, kAuxTextIds[i]), when + ": " + names[i]);
+}
+
+// The "<None>" page: one entry, nothing selected, and selecting the entry changes nothing.
+void CheckNoDevice(const Vittrel& app, HWND page, int listId, const std::string& what,
+                   const std::function<void(const std::string&)>& checkEmpty) {
+    HWND list = GetDlgItem(page, listId);
+    CheckEntries({"<None>"}, list, what);
+    CheckEqual(LB_ERR, Selection(list), what + ": nothing selected");
+    checkEmpty(what);
+    Select(app, list, 0);
+    CheckEqual(0, Selection(list), what + ": the click selects <None>");
+    checkEmpty(what + " after selecting <None>");
+}
+
+void CheckNoWaveDevice(const Vittrel& app) {
+    HWND page = app.ShowPage(kWaveTab);
+    CheckNoDevice(app, page, IDC_WAVE_DEVICE_LIST, "wave page without a device",
+                  [&](const std::string& when) {
+                      CheckWavePage(page, {"", "", "", "", std::vector<std::string>(5), 0}, when);
+                  });
+}
+
+void CheckNoAuxDevice(const Vittrel& app) {
+    HWND page = app.ShowPage(kAuxTab);
+    CheckNoDevice(app, page, IDC_AUX_DEVICE_LIST, "aux page without a device",
+                  [&](const std::string& when) { CheckAuxPage(page, std::vector<std::string>(6), when); });
+}
+
+// Wine with an ALSA null device (prepare_devices_wine): one wave output device, whose page must
+// show what Wine's driver answers the driver itself; no auxiliary device. Then, without the null
+// device, no wave device at all.
+void DevicesWine() {
+    WAVEOUTCAPSA caps{};
+    const UINT count = waveOutGetNumDevs();
+    CheckEqual(1, count, "Wine reports one wave output device");
+    Check(waveOutGetDevCapsA(0, &caps, sizeof(caps)) == MMSYSERR_NOERROR,
+          "the driver reads its capabilities");
+    CheckEqual(0, auxGetNumDevs(), "Wine reports no auxiliary device");
+    const WaveDevice wine{caps.wMid,      caps.wPid,      caps.vDriverVersion, caps.dwFormats,
+                          caps.wChannels, caps.dwSupport, caps.szPname};
+    Note("Wine's wave device: \"" + wine.name + "\", formats " + std::to_string(wine.formats) + ", support " +
+         std::to_string(wine.support) + ", channels " + std::to_string(wine.channels));
+    {
+        Vittrel app;
+        if (!app.Start() || !app.WaitForSheet())
+            return;
+        HWND page = app.ShowPage(kWaveTab);
+        HWND list = GetDlgItem(page, IDC_WAVE_DEVICE_LIST);
+        CheckEntries({wine.name}, list, "wave page");
+        CheckEqual(0, Selection(list), "wave page: the device is selected");
+        CheckWavePage(page, ExpectedWave(wine), "Wine's wave device");
+        Select(app, list, 0);
+        CheckWavePage(page, ExpectedWave(wine), "Wine's wave device selected again");
+        CheckNoAuxDevice(app);
+        Check(app.ExitWithButton(), "Exit ends the program");
+    }
+    const std::string asoundrc = OutputDirectory() + "\\home\\.asoundrc";
+    Check(DeleteFileA(asoundrc.c_str()) != FALSE, "the ALSA null device is removed");
+    Vittrel app;
+    if (!app.Start() || !app.WaitForSheet())
+        return;
+    CheckNoWaveDevice(app);
+    Check(app.ExitWithButton(), "Exit ends the program");
+}
+
+// The stand-in winmm.dll's script beside vittrel.exe (prepare_devices_scripted).
+std::string ScriptPath() {
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    const std::string path(self);
+    return path.substr(0, path.find_last_of('\\') + 1) + "scripted_winmm.ini";
+}
+
+void Script(const std::string& section, const std::string& key, const std::string& value) {
+    WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), ScriptPath().c_str());
+}
+
+void ScriptWave(unsigned device, const WaveDevice& d) {
+    const std::string section = "wave" + std::to_string(device);
+    if (d.fails) {
+        Script(section, "result", "6"); // MMSYSERR_NODRIVER
+        return;
+    }
+    const std::pair<const char*, unsigned> numbers[] = {{"mid", d.mid},           {"pid", d.pid},
+                                                        {"version", d.version},   {"formats", d.formats},
+                                                        {"channels", d.channels}, {"support", d.support}};
+    for (const auto& [key, value] : numbers)
+        Script(section, key, std::to_string(value));
+    Script(section, "name", d.name);
+}
+
+struct AuxDevice {
+    const char* result; // "0", or the MMRESULT the query answers
+    unsigned mid, pid, version, technology, support;
+    std::string name;
+    std::string volume; // "fail": the volume query fails
+};
+
+void ScriptAux(unsigned device, const AuxDevice& d) {
+    const std::string section = "aux" + std::to_string(device);
+    Script(section, "result", d.result);
+    const std::pair<const char*, unsigned> numbers[] = {{"mid", d.mid},
+                                                        {"pid", d.pid},
+                                                        {"version", d.version},
+                                                        {"technology", d.technology},
+                                                        {"support", d.support}};
+    for (const auto& [key, value] : numbers)
+        Script(section, key, std::to_string(value));
+    Script(section, "name", d.name);
+    Script(section, "volumeResult", d.volume == "fail" ? "6" : "0");
+    Script(section, "volume", d.volume == "fail" ? "0" : d.volume);
+}
+
+const char kCdText[] = "Has audio output from an internal CD-ROM drive.";
+const char kJacksText[] = "Has audio output from auxiliary input jacks.";
+
+// Six wave devices, of which the pages list four; ten auxiliary devices, of which eight are
+// queried, two do not exist, one fails its query and one its volume. Windows NT 4.0, so the
+// Braille page only says that there is nothing to check.
+void DevicesScripted() {
+    const std::string longName = "Scripted Wave Device With A Name Longer Than Its Field";
+    const WaveDevice wave[6] = {
+        {1, 2, 0x0400, 0x0155, 1, 0x3F, "Scripted Wave A"},
+        {0, 0, 0, 0, 0, 0, "", true},
+        {65535, 7, 0x00010203, 0xFAAA, 2, 0x0014, longName},
+        {9, 9, 0x030A, 0x0FFF, 0, 0x0008, "D"},
+        {5, 5, 0, 0, 1, 0, "Fifth"},
+        {6, 6, 0, 0, 1, 0, "Sixth"},
+    };
+    Script("wave", "count", "6");
+    for (unsigned device = 0; device < 6; ++device)
+        ScriptWave(device, wave[device]);
+    const AuxDevice aux[10] = {
+        {"2", 0, 0, 0, 0, 0, "Gone", "0"},
+        {"0", 3, 4, 0x0105, 1, 3, "CD Audio", "0xFFFF"},
+        {"0", 3, 5, 0x0200, 2, 1, "CD Audio", "0x8000"},
+        {"2", 0, 0, 0, 0, 0, "Gone", "0"},
+        {"0", 3, 6, 0x0300, 3, 2, "CD Audio", "0"},
+        {"11", 0, 0, 0, 0, 0, "Broken", "0x4000"},
+        {"0", 1, 1, 0x0A00, 2, 0, "Line In", "fail"},
+        {"0", 1, 2, 0x0A01, 2, 1, "Line In", "0xFFFF0000"},
+        {"0", 8, 8, 0, 1, 1, "Eighth", "0"},
+        {"0", 9, 9, 0, 1, 1, "Ninth", "0"},
+    };
+    Script("aux", "count", "10");
+    for (unsigned device = 0; device < 10; ++device)
+        ScriptAux(device, aux[device]);
+    SetWindowsVersion("nt40");
+
+    Vittrel app;
+    if (!app.Start() || !app.WaitForSheet())
+        return;
+    HWND page = app.ShowPage(kWaveTab);
+    HWND list = GetDlgItem(page, IDC_WAVE_DEVICE_LIST);
+    CheckEntries({"Scripted Wave A", "", longName.substr(0, 32), "D"}, list, "wave page");
+    CheckEqual(0, Selection(list), "wave page: the first device is selected");
+    CheckWavePage(page, ExpectedWave(wave[0]), "at first");
+    // Labels of the first device go, those of the third come; the failed device shows nothing;
+    // the first device's view comes back whole.
+    for (int position : {2, 1, 0, 3, 2}) {
+        Select(app, list, position);
+        CheckEqual(position, Selection(list), "wave page: device " + std::to_string(position) + " selected");
+        CheckWavePage(page, ExpectedWave(wave[position]), "device " + std::to_string(position) + " selected");
+    }
+
+    page = app.ShowPage(kAuxTab);
+    list = GetDlgItem(page, IDC_AUX_DEVICE_LIST);
+    CheckEntries({"CD Audio", "CD Audio - Aux 3.", "CD Audio - Aux 5.", "", "Line In", "Line In - Aux 8."},
+                 list, "aux page");
+    CheckEqual(0, Selection(list), "aux page: the first entry is selected");
+    const std::vector<std::string> device1 = {
+        "4.", "3.", "1.5.", kCdText, "Supports Left/Right Volume Control.", "100 %"};
+    CheckAuxPage(page, device1, "first listed device (device 1)");
+    // The mixer turns device 1 down meanwhile: its next selection reads the new volume.
+    Script("aux1", "volume", "0x8000");
+    const struct {
+        int position;
+        std::vector<std::string> texts;
+    } selections[] = {
+        {1, {"5.", "3.", "2.0.", kJacksText, "Supports Volume Control", " 50 %"}},
+        {0, {"4.", "3.", "1.5.", kCdText, "Supports Left/Right Volume Control.", " 50 %"}},
+        {2, {"6.", "3.", "3.0.", "None", "None", "  0 %"}},
+        {3, {"", "", "", "", "", " 25 %"}},
+        {4, {"1.", "1.", "10.0.", kJacksText, "None", ""}},
+        {5, {"2.", "1.", "10.1.", kJacksText, "Supports Volume Control", "  0 %"}},
+    };
+    for (const auto& step : selections) {
+        Select(app, list, step.position);
+        CheckAuxPage(page, step.texts, "aux entry " + std::to_string(step.position) + " selected");
+    }
+
+    page = app.ShowPage(kBrailleTab);
+    CheckEntries({}, GetDlgItem(page, IDC_BRAILLE_DEVICE_LIST), "Braille page under Windows NT 4.0");
+    CheckEqual("Windows NT: No need to check for Devices", ControlText(page, IDC_BRAILLE_STATUS),
+               "Braille page under Windows NT 4.0: status");
+    Check(app.ExitWithButton(), "Exit ends the program");
+
+    // No wave device, and auxiliary devices that all do not exist.
+    Script("wave", "count", "0");
+    Script("aux", "count", "2");
+    Script("aux1", "result", "2");
+    Vittrel again;
+    if (!again.Start() || !again.WaitForSheet())
+        return;
+    CheckNoWaveDevice(again);
+    CheckNoAuxDevice(again);
+    Check(again.ExitWithButton(), "Exit ends the program");
+}
+
+std::string WindowsPath(const std::string& name) {
+    char directory[MAX_PATH] = {};
+    GetWindowsDirectoryA(directory, MAX_PATH);
+    return std::string(directory) + "\\" + name;
+}
+
+// SYSTEM.INI as prepared, with the display's port line (none when empty).
+void SetBraillePort(const std::string& original, const std::string& port) {
+    std::string bytes = original + "[ABTW]\r\n";
+    if (!port.empty())
+        bytes += "lpt_port=" + port + "\r\n";
+    WriteFileBytes(WindowsPath("system.ini"), bytes);
+}
+
+std::string Unavailable(const std::string& port) {
+    return "Braille driver found at port " + port +
+           ".  However, the port specified is not available. Please make sure that Windows is configured to "
+           "detect the selected port. If that is not possible, change the printer port or remove the INI "
+           "file and re-install Kelvorn.";
+}
+
+std::string Found(const std::string& port) {
+    return "Alva Braille driver has been found at Port: " + port +
+           "  as specified in the ABTW section of the System.ini file.";
+}
+
+// Windows 95, C:\Kelvorn32 without its DRIVER16\ABTWIN.DLL, LPT1 leading to a device that opens
+// (prepare_braille_win95). Each change below is followed by a click on the display's entry, which
+// must check again.
+void BrailleWin95() {
+    SetWindowsVersion("win95");
+    const std::string systemIni = ReadFileBytes(WindowsPath("system.ini"));
+    SetBraillePort(systemIni, "LPT1");
+    const std::string driverFile = "C:\\Kelvorn32\\DRIVER16\\ABTWIN.DLL";
+
+    Vittrel app;
+    if (!app.Start() || !app.WaitForSheet())
+        return;
+    HWND page = app.ShowPage(kBrailleTab);
+    HWND list = GetDlgItem(page, IDC_BRAILLE_DEVICE_LIST);
+    CheckEntries({"Alva Braille Device"}, list, "Braille page");
+    CheckEqual(0, Selection(list), "Braille page: the display is selected");
+    CheckEqual("- ALVA Braille Driver Could Not be Found.", ControlText(page, IDC_BRAILLE_STATUS),
+               "driver file missing");
+
+    HANDLE held = INVALID_HANDLE_VALUE;
+    const struct {
+        const char* change;
+        std::function<void()> apply;
+        std::string status;
+    } steps[] = {
+        {"driver file present, no port",
+         [&] {
+             CreateDirectoryA("C:\\Kelvorn32\\DRIVER16", nullptr);
+             WriteFileBytes(driverFile, "MZ");
+             SetBraillePort(systemIni, "");
+         },
+         " No ALVA Braille Driver seems to be installed."},
+        {"LPT1 held by another program",
+         [&] {
+             SetBraillePort(systemIni, "LPT1");
+             held = CreateFileA("LPT1", GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+             Check(held != INVALID_HANDLE_VALUE, "the driver holds LPT1");
+         },
+         Unavailable("LPT1")},
+        {"LPT1 freed, port named LPT1XY",
+         [&] {
+             CloseHandle(held);
+             SetBraillePort(systemIni, "LPT1XY");
+         },
+         Found("LPT1")},
+        {"LPT3, which has no device", [&] { SetBraillePort(systemIni, "LPT3"); }, Unavailable("LPT3")},
+    };
+    for (const auto& step : steps) {
+        step.apply();
+        Select(app, list, 0);
+        CheckEqual(step.status, ControlText(page, IDC_BRAILLE_STATUS),
+                   std::string("selected again: ") + step.change);
+        CheckEqual(0, Selection(list), std::string(step.change) + ": the display stays selected");
+    }
+    Check(app.ExitWithButton(), "Exit ends the program");
+}
+
+} // namespace
+
+void AddDeviceScenarios(std::vector<Scenario>& scenarios) {
+    scenarios.push_back({"devices_wine", DevicesWine});
+    scenarios.push_back({"devices_scripted", DevicesScripted});
+    scenarios.push_back({"braille_win95", BrailleWin95});
+}
