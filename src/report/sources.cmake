@@ -1,3 +1,6 @@
-set(VITTREL_REPORT_PURE)
-set(VITTREL_REPORT_WIN)
-set(VITTREL_REPORT_TESTS)
+set(VITTREL_REPORT_PURE
+    src/report/report.cpp)
+set(VITTREL_REPORT_WIN
+    src/report/report_writer_win.cpp)
+set(VITTREL_REPORT_TESTS
+    tests/unit/report_test.cpp)

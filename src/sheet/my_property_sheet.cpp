@@ -2,6 +2,7 @@
 #include "sheet/my_property_sheet.h"
 
 #include "app/about_dialog.h"
+#include "report/report_writer_win.h"
 #include "resource.h"
 #include "sheet/os_version_win.h"
 #include "sheet/sheet_buttons.h"
@@ -83,5 +84,5 @@ void CMyPropertySheet::ShowAboutBox() {
 }
 
 void CMyPropertySheet::OnSaveToFile() {
-    // The report writer hooks in here; the sheet itself shows nothing around it.
+    SaveReport(*this);
 }

@@ -8,3 +8,4 @@ here_prepare=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here_prepare/prepare_install.sh"
 source "$here_prepare/prepare_ports.sh"
 source "$here_prepare/prepare_devices.sh"
+source "$here_prepare/prepare_report.sh"

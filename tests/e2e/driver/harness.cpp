@@ -315,9 +315,6 @@ void Vittrel::ClickListItem(HWND list, int index) const {
     PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
-namespace {
-
-// The sheet's pixels as the screen shows them, bottom-up 24-bit rows.
 std::string CaptureScreen(const RECT& rect, BITMAPINFOHEADER& header) {
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
@@ -344,8 +341,6 @@ std::string CaptureScreen(const RECT& rect, BITMAPINFOHEADER& header) {
     header = info.bmiHeader;
     return pixels;
 }
-
-} // namespace
 
 bool Vittrel::Screenshot(const std::string& path) const {
     RECT rect{};

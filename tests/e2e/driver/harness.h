@@ -37,6 +37,9 @@ std::string Escape(const std::string& text); // shows CR and LF as \r and \n
 std::string ReadFileBytes(const std::string& path, bool* exists = nullptr);
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 
+// A part of the screen as it shows now: bottom-up 24-bit rows, described by `header`.
+std::string CaptureScreen(const RECT& rect, BITMAPINFOHEADER& header);
+
 // The program under test, started in the current directory.
 class Vittrel {
 public:

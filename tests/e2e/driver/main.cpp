@@ -38,6 +38,7 @@ int main(int argc, char** argv) {
     AddSystemInfoScenarios(scenarios);
     AddPortScenarios(scenarios);
     AddDeviceScenarios(scenarios);
+    AddReportScenarios(scenarios);
     if (argc < 2) {
         for (const Scenario& scenario : scenarios)
             std::printf("%s\n", scenario.name);

@@ -1,0 +1,50 @@
+// The diagnostic report "Vittrel.log": a snapshot of what the pages hold and the file composed
+// from it, byte for byte, for sending to support.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The installation page's diagnosis result as the page holds it.
+struct InstallationSnapshot {
+    std::string problemText;
+    std::string solutionText;
+    std::string notesText;
+    int32_t solutionMode = 0;         // 1: each reason position has a solution of its own
+    std::vector<std::string> reasons; // the reasons list's items in list order
+};
+
+// The system information page's texts (not its two captions).
+struct SystemInfoSnapshot {
+    std::string osName, osVersion, osBuild;
+    std::string processorCount, processorType, modelValue, stepValue;
+    std::string totalPhysical, availablePhysical, totalVirtual, memoryLoad;
+    std::string ramVerdict;
+};
+
+// The ports page's three lists, each in the list's own sorted order.
+struct PortsSnapshot {
+    std::vector<std::string> commPorts, printerPorts, portSummary;
+};
+
+// What the report is made of. A section is present when its page's flag is set; a list that
+// could not be read is held as an empty list.
+struct ReportSnapshot {
+    std::optional<InstallationSnapshot> installation{};
+    std::optional<SystemInfoSnapshot> systemInfo{};
+    std::optional<std::vector<std::string>> waveDevices{};
+    std::optional<std::vector<std::string>> auxDevices{};
+    std::optional<PortsSnapshot> ports{};
+    std::optional<std::string> brailleStatus{};
+};
+
+// The whole file: CR LF line ends, no terminating NUL, every text and item written whole.
+std::string ComposeReport(const ReportSnapshot& snapshot);
+
+// What the user is told when the report could not be saved: the file's full path and the
+// system's message for the error (its trailing line break dropped). When the system has no
+// message for the code, the code itself is given.
+std::string ComposeSaveFailureMessage(const std::string& fullPath, const std::string& systemMessage,
+                                      uint32_t errorCode);
