@@ -3,6 +3,7 @@
 //   system  os= version= build= processors= type= model= step= total= available= virtual= load= ram=
 //   wave  wave-device=      aux  aux-device=      ports  com= printer= summary=      braille=<status>
 // A section is in the snapshot when any of its names appears, a bare section name included.
+// The message of a failed save takes save-path=, save-message= and save-code=.
 #include "report/report.h"
 
 #include "fake_input.h"
@@ -19,6 +20,8 @@ struct Section {
 struct FuzzSnapshot {
     ReportSnapshot snapshot;
     std::vector<std::string> texts; // every text and item of the snapshot
+    std::string savePath, saveMessage;
+    uint32_t saveCode = 0;
 
     explicit FuzzSnapshot(const std::vector<FuzzRecord>& records) {
         for (const FuzzRecord& record : records)
@@ -76,6 +79,14 @@ struct FuzzSnapshot {
                 page.portSummary.push_back(value);
         } else if (name == "braille") {
             s.brailleStatus = value;
+        } else if (name == "save-path" || name == "save-message" || name == "save-code") {
+            if (name == "save-path")
+                savePath = value;
+            else if (name == "save-message")
+                saveMessage = value;
+            else
+                saveCode = ParseFuzzNumber(value).value_or(0);
+            return;
         } else {
             return;
         }
@@ -182,5 +193,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (snapshot.brailleStatus)
         FUZZ_CHECK(Contains(report, *snapshot.brailleStatus + "\r\n"));
+
+    // A failed save names the file and gives the system's message without its trailing line
+    // break, or the error code when that leaves nothing.
+    const std::string failure = ComposeSaveFailureMessage(input.savePath, input.saveMessage, input.saveCode);
+    const std::string opening = "The report could not be saved to " + input.savePath + ".\r\n";
+    FUZZ_CHECK(failure.compare(0, opening.size(), opening) == 0);
+    const std::string reason = failure.substr(opening.size());
+    FUZZ_CHECK(!reason.empty() && reason.back() != '\r' && reason.back() != '\n' && reason.back() != ' ');
+    if (reason != "Error " + std::to_string(input.saveCode) + ".") {
+        FUZZ_CHECK(input.saveMessage.compare(0, reason.size(), reason) == 0);
+        FUZZ_CHECK(input.saveMessage.find_first_not_of("\r\n ", reason.size()) == std::string::npos);
+    } else {
+        FUZZ_CHECK(input.saveMessage.find_first_not_of("\r\n ") == std::string::npos ||
+                   input.saveMessage.compare(0, reason.size(), reason) == 0);
+    }
     return 0;
 }
