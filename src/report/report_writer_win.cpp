@@ -64,7 +64,7 @@ DWORD LastErrorOr(DWORD fallback) {
 }
 
 // Creates the file anew and writes all of the bytes; ERROR_SUCCESS, or the error of the first
-// step that failed.
+// step that failed. A file that could not be created is left alone: it is another program's.
 DWORD WriteNewFile(const char* name, const std::string& bytes) {
     HANDLE file = CreateFileA(name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -83,6 +83,9 @@ DWORD WriteNewFile(const char* name, const std::string& bytes) {
     }
     if (!CloseHandle(file) && error == ERROR_SUCCESS)
         error = LastErrorOr(ERROR_WRITE_FAULT);
+    // A cut-off report must not lie there looking like a whole one (the disk filled up midway).
+    if (error != ERROR_SUCCESS)
+        DeleteFileA(name);
     return error;
 }
 

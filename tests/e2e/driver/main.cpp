@@ -39,6 +39,8 @@ int main(int argc, char** argv) {
     AddPortScenarios(scenarios);
     AddDeviceScenarios(scenarios);
     AddReportScenarios(scenarios);
+    AddHardeningScenarios(scenarios);
+    AddKeyboardScenarios(scenarios);
     if (argc < 2) {
         for (const Scenario& scenario : scenarios)
             std::printf("%s\n", scenario.name);

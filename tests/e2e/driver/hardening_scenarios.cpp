@@ -1,0 +1,422 @@
+// Scenarios that prove the whole: every Windows version that Wine offers, profile files full of
+// garbage, spooler ports with very long names, reports that cannot be saved, and the repair run
+// twenty times over.
+#include <windows.h>
+
+#include <cstdint>
+#include <utility>
+
+#include "harness.h"
+#include "resource.h"
+#include "scenarios.h"
+
+namespace {
+
+using namespace std::string_literals;
+
+const int kPageMarkers[] = {IDC_PROBLEM_TEXT,    IDC_OS_NAME,        IDC_WAVE_DEVICE_LIST,
+                            IDC_AUX_DEVICE_LIST, IDC_COMM_PORT_LIST, IDC_BRAILLE_STATUS};
+const char* const kSectionHeadings[] = {
+    "KELVORN32 DIRECTORY:\r\n--------------------\r\n",
+    "\r\nSYSTEM INFORMATION.\r\n-------------------\r\n",
+    "\r\nWAVE DEVICES.\r\n-------------\r\n",
+    "\r\nAUXILIARY OUTPUT DEVICES.\r\n------------------------\r\n",
+    "\r\nPORTS.\r\n------\r\n",
+    "\r\nBRAILLE AND SPEECH DEVICES.\r\n---------------------------\r\n",
+};
+constexpr int kBrailleTab = 5;
+
+std::string WindowsPath(const std::string& name) {
+    char directory[MAX_PATH] = {};
+    GetWindowsDirectoryA(directory, MAX_PATH);
+    return std::string(directory) + "\\" + name;
+}
+
+// Brings every tab to the front in order; true when each showed its own page.
+bool VisitEveryPage(const Vittrel& app, const std::string& when) {
+    bool all = true;
+    for (int tab = 0; tab < 6; ++tab) {
+        HWND page = app.ShowPage(tab);
+        all = Check(page && GetDlgItem(page, kPageMarkers[tab]),
+                    when + ": tab " + std::to_string(tab + 1) + " shows its page") &&
+              all;
+    }
+    return all;
+}
+
+// Presses "Save To File" and answers the report it wrote ("" when none). The click is sent, so it
+// returns once the writer is done; a message box instead would hold it, hence the time limit.
+std::string SaveReport(const Vittrel& app, const std::string& when) {
+    DeleteFileA("Vittrel.log");
+    DWORD_PTR result = 0;
+    const bool returned = SendMessageTimeoutA(app.Button(IDC_SHEET_SAVE_TO_FILE), BM_CLICK, 0, 0, SMTO_NORMAL,
+                                              20000, &result) != 0;
+    Check(returned, when + ": Save To File returns without a message");
+    bool exists = false;
+    const std::string report = ReadFileBytes("Vittrel.log", &exists);
+    Check(exists, when + ": Vittrel.log is written");
+    return report;
+}
+
+// Every section, in order, each once.
+void CheckAllSections(const std::string& report, const std::string& when) {
+    size_t from = 0;
+    for (const char* heading : kSectionHeadings) {
+        const size_t at = report.find(heading, from);
+        const std::string name = Escape(std::string(heading).substr(0, std::string(heading).find('-')));
+        if (!Check(at != std::string::npos, when + ": the report has \"" + name + "\" in its place"))
+            return;
+        from = at + 1;
+    }
+    Check(report.size() >= 2 && report.compare(report.size() - 2, 2, "\r\n") == 0,
+          when + ": the report ends with a line end");
+}
+
+// ---- Every Windows version ----
+
+struct VersionRow {
+    const char* version;
+    bool nt;
+    const char* osVersion;
+    const char* osBuild;
+};
+
+const VersionRow kVersions[] = {
+    {"win95", false, "4.0", "950"},   {"win98", false, "4.10", "2222"}, {"winme", false, "4.90", "3000"},
+    {"nt40", true, "4.0", "1381"},    {"win2k", true, "5.0", "2195"},   {"winxp", true, "5.1", "2600"},
+    {"win2003", true, "5.2", "3790"}, {"vista", true, "6.0", "6002"},   {"win7", true, "6.1", "7601"},
+    {"win8", true, "6.2", "9200"},    {"win81", true, "6.3", "9600"},   {"win10", true, "10.0", "18362"},
+};
+constexpr size_t kVersionCount = sizeof(kVersions) / sizeof(kVersions[0]);
+
+void RunVersion(const VersionRow& row) {
+    SetWindowsVersion(row.version);
+    Vittrel app;
+    if (!app.Start() || !app.WaitForSheet())
+        return;
+    CheckEqual(ExpectedTitle(), WindowText(app.Sheet()), "title");
+    if (!VisitEveryPage(app, row.version))
+        return;
+    HWND system = app.ShowPage(1);
+    CheckEqual(row.nt ? "Windows NT" : "Windows 95", ControlText(system, IDC_OS_NAME),
+               "O/S by platform family");
+    CheckEqual(row.osVersion, ControlText(system, IDC_OS_VERSION), "version");
+    CheckEqual(row.osBuild, ControlText(system, IDC_OS_BUILD), "build");
+    Check(!ControlText(system, IDC_PROCESSOR_TYPE).empty(), "a processor type is named");
+
+    HWND braille = app.ShowPage(kBrailleTab);
+    const std::vector<std::string> entries = ListItems(GetDlgItem(braille, IDC_BRAILLE_DEVICE_LIST));
+    const std::string status = ControlText(braille, IDC_BRAILLE_STATUS);
+    if (row.nt) {
+        CheckEqual(0, static_cast<long long>(entries.size()), "Braille page: no device listed");
+        CheckEqual("Windows NT: No need to check for Devices", status, "Braille page: nothing to check");
+    } else {
+        CheckEqual(1, static_cast<long long>(entries.size()), "Braille page: one device listed");
+        CheckEqual("- ALVA Braille Driver Could Not be Found.", status, "Braille page: the check ran");
+    }
+    const std::string report = SaveReport(app, row.version);
+    CheckAllSections(report, row.version);
+    Check(report.find("  O/S: " + std::string(row.nt ? "Windows NT" : "Windows 95") + "\r\n  Version: " +
+                      row.osVersion + "\r\n  Build: " + row.osBuild + "\r\n") != std::string::npos,
+          "the report names the system as the page does");
+    Check(report.find(status + "\r\n") != std::string::npos, "the report has the Braille status");
+    Check(app.ExitWithButton(), "Exit ends the program");
+}
+
+template <size_t Row> void RunVersionRow() {
+    RunVersion(kVersions[Row]);
+}
+
+template <size_t... Rows>
+void AddVersionScenarios(std::vector<Scenario>& scenarios, std::index_sequence<Rows...>) {
+    static const std::string names[] = {std::string("version_") + kVersions[Rows].version...};
+    (scenarios.push_back({names[Rows].c_str(), RunVersionRow<Rows>}), ...);
+}
+
+// ---- Garbage in the profile files ----
+
+// Bytes from a fixed seed, so that every run sees the same garbage.
+std::string Garbage(size_t size, uint32_t seed) {
+    std::string bytes(size, '\0');
+    for (char& byte : bytes) {
+        seed = seed * 1664525u + 1013904223u;
+        byte = static_cast<char>(seed >> 24);
+    }
+    return bytes;
+}
+
+// The 49-character main directory, ending in a backslash, that the Braille check finds its
+// driver under (prepare_hostile_profiles).
+const std::string kMainDirectory = "C:\\" + std::string(45, 'K') + "\\";
+const std::string kDriver16 = kMainDirectory + "DRIVER16";
+
+std::string Lines(std::initializer_list<std::string> lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+std::string Found(const std::string& port) {
+    return "Alva Braille driver has been found at Port: " + port +
+           "  as specified in the ABTW section of the System.ini file.";
+}
+
+struct ConfigVariant {
+    const char* name;
+    std::string bytes; // "" with directory: kvcfg_32.ini is a directory
+    bool directory;
+    const char* problem; // the installation page's problem text
+    const char* braille; // the Braille status; nullptr: the driver was found at LPT1
+};
+
+const char kMainMissing[] =
+    "Either the kelvorn directory specified in the KVCFG_32.INI file does not exist or some of the files in "
+    "the kelvorn directory do not exist.";
+const char kNotFound[] = "- ALVA Braille Driver Could Not be Found.";
+
+// Windows 95, a SYSTEM.INI of garbage around the display's 5,000-character port value, and a
+// product directory of 49 characters. Each variant of kvcfg_32.ini opens the sheet, lets every
+// page be visited and the report be saved, and stays as it was.
+void HostileProfiles() {
+    SetWindowsVersion("win95");
+    const std::string systemIni = Garbage(65536, 7) + "\r\n[ABTW]\r\nlpt_port=LPT1" + std::string(4996, 'x') +
+                                  "\r\n" + Garbage(4096, 8);
+    WriteFileBytes(WindowsPath("system.ini"), systemIni);
+    const std::string system = "[System]\r\nMainDirectory=" + kMainDirectory + "\r\n";
+    const std::string withNuls = "[Sys\0tem]\r\nMain\xE9\0Directory=C:\\\xFF\r\n[System]\r\nMainDirectory="s +
+                                 kMainDirectory + "\r\nDriver16Directory=\x80\x81\0\xFE\r\n"s;
+    const ConfigVariant variants[] = {
+        {"5 MB of random bytes", Garbage(5 * 1024 * 1024, 1), false, kMainMissing, kNotFound},
+        {"a 10,000-character MainDirectory", "[System]\r\nMainDirectory=" + std::string(10000, 'C') + "\r\n",
+         false, kMainMissing, kNotFound},
+        {"NUL bytes and bytes 128-255 in keys and values", withNuls, false,
+         "Some of the directories specified in the INI file do not exist.", nullptr},
+        {"a directory, not a file", "", true, "The kelvorn INI file could not be found.", kNotFound},
+        {"sections repeated, keys without =, a repair due",
+         Lines({"[System]", "MainDirectory=" + kMainDirectory, "Driver16Directory=" + kDriver16,
+                "Driver32Directory=" + kDriver16, "Language", "[Drivers]", "Multimedia=" + kDriver16,
+                "Braille16=KVCNOVOX", "Port", "[System]", "MainDirectory=C:\\Elsewhere", "[Drivers]",
+                "Speech32=KVCNOVOX", "garbage line", "="}),
+         false, "An error has been found in the INI file.\n", nullptr},
+    };
+    const std::string config = WindowsPath("kvcfg_32.ini");
+    for (const ConfigVariant& variant : variants) {
+        const std::string when = std::string("kvcfg_32.ini with ") + variant.name;
+        DeleteFileA(config.c_str());
+        RemoveDirectoryA(config.c_str());
+        if (variant.directory)
+            CreateDirectoryA(config.c_str(), nullptr);
+        else
+            WriteFileBytes(config, variant.bytes);
+        Vittrel app;
+        if (!app.Start() || !app.WaitForSheet())
+            return;
+        CheckEqual(variant.problem, ControlText(app.CurrentPage(), IDC_PROBLEM_TEXT),
+                   when + ": problem found");
+        VisitEveryPage(app, when);
+        CheckEqual(variant.braille ? variant.braille : Found("LPT1"),
+                   ControlText(app.ShowPage(kBrailleTab), IDC_BRAILLE_STATUS), when + ": Braille status");
+        CheckAllSections(SaveReport(app, when), when);
+        Check(app.ExitWithButton(), when + ": Exit ends the program");
+        if (variant.directory) {
+            Check((GetFileAttributesA(config.c_str()) & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                  when + ": still a directory");
+        } else {
+            bool exists = false;
+            const std::string after = ReadFileBytes(config, &exists);
+            std::string expected = variant.bytes;
+            // The only repair due: the first [Drivers] section's Braille16; the second section is
+            // never read, so its Speech32 stays.
+            const size_t repair = expected.find("Braille16=KVCNOVOX");
+            if (repair != std::string::npos)
+                expected.replace(repair, 18, "Braille16=none");
+            const std::string what = when + (repair != std::string::npos ? ": only the repaired value differs"
+                                                                         : ": unchanged byte for byte");
+            // Megabytes of garbage are not worth printing when they differ.
+            if (expected.size() > 4096)
+                Check(exists && after == expected, what);
+            else
+                CheckEqual(expected, exists ? after : "(absent)", what);
+        }
+    }
+    Check(ReadFileBytes(WindowsPath("system.ini")) == systemIni, "SYSTEM.INI unchanged byte for byte");
+}
+
+// ---- The repair, run after run ----
+
+// A repairable file; the first run repairs it, every later run finds the installation sound.
+void RepeatRepair() {
+    const std::string config = WindowsPath("kvcfg_32.ini");
+    const std::string original = ReadFileBytes(config);
+    std::string repaired;
+    for (int run = 1; run <= 20; ++run) {
+        const std::string when = "run " + std::to_string(run);
+        Vittrel app;
+        if (!app.Start() || !app.WaitForSheet())
+            return;
+        CheckEqual(run == 1 ? "An error has been found in the INI file.\n" : "None found.",
+                   ControlText(app.CurrentPage(), IDC_PROBLEM_TEXT), when + ": problem found");
+        if (!Check(app.ExitWithButton(), when + ": Exit ends the program"))
+            return;
+        const std::string now = ReadFileBytes(config);
+        if (run == 1) {
+            repaired = now;
+            Check(now != original && now.find("Braille16=none") != std::string::npos &&
+                      now.find("KVCNOVOX") == std::string::npos,
+                  "run 1 repaired the file");
+        } else {
+            Check(now == repaired, when + ": the file is as the first run left it");
+        }
+    }
+}
+
+// ---- Very long spooler port names ----
+
+// Spooler ports whose names make summary lines longer than 255 characters, and one so long that
+// Wine's spooler does not return it.
+void HostileSpooler() {
+    const std::string longCom = "COM" + std::string(240, 'c') + ":";
+    const std::string longLpt = "LPT" + std::string(240, 'l') + ":";
+    // Wine's spooler stops its list at a name it cannot return: this one sorts last.
+    const std::string tooLong = "LPT" + std::string(600, 'z') + ":";
+    HKEY key = nullptr;
+    if (!Check(RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows NT\\CurrentVersion\\Ports",
+                               0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) == ERROR_SUCCESS,
+               "the spooler's port list can be written"))
+        return;
+    for (const std::string& name : {longCom, longLpt, tooLong})
+        RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 1);
+    RegCloseKey(key);
+
+    Vittrel app;
+    if (!app.Start() || !app.WaitForSheet())
+        return;
+    HWND page = app.ShowPage(4);
+    const std::vector<std::string> summary = ListItems(GetDlgItem(page, IDC_PORT_SUMMARY_LIST));
+    const std::string tail = " Local Monitor. It is a Local Port.";
+    for (const std::string& name : {longCom, longLpt}) {
+        bool listed = false;
+        for (const std::string& line : summary)
+            listed = listed || line == name + tail;
+        Check(listed,
+              "the summary lists the " + std::to_string((name + tail).size()) + "-character line whole");
+    }
+    VisitEveryPage(app, "long port names");
+    const std::string report = SaveReport(app, "long port names");
+    CheckAllSections(report, "long port names");
+    for (const std::string& line : summary)
+        Check(report.find("  " + line + "\r\n") != std::string::npos,
+              "the report has the summary line of " + std::to_string(line.size()) + " characters whole");
+    Check(app.ExitWithButton(), "Exit ends the program");
+}
+
+// ---- Reports that cannot be saved ----
+
+// Asks the scenario's shell (prepare_hostile_save) to do what only the host can, and waits until
+// it has: "lock" and "unlock" the current directory or ("lock-file", "unlock-file") the
+// Vittrel.log in it, "free" the full volume.
+bool AskHost(const std::string& action) {
+    const std::string done = OutputDirectory() + "\\done-" + action;
+    DeleteFileA(done.c_str());
+    WriteFileBytes(OutputDirectory() + "\\request-" + action, "");
+    return Check(WaitFor([&] { return GetFileAttributesA(done.c_str()) != INVALID_FILE_ATTRIBUTES; }),
+                 "the host did \"" + action + "\"");
+}
+
+std::string FullPath(const std::string& file) {
+    char path[MAX_PATH] = {};
+    GetFullPathNameA(file.c_str(), MAX_PATH, path, nullptr);
+    return path;
+}
+
+// "Save To File" fails with `error`: one box owned by the sheet with the file's full path and the
+// system's reason, then the sheet is usable on the same page, and no report lies there unless it
+// was there before.
+void CheckSaveFails(const Vittrel& app, const std::string& report, DWORD error, const std::string& when) {
+    char reason[512] = {};
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
+                   MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reason, sizeof(reason), nullptr);
+    std::string expected = "The report could not be saved to " + FullPath(report) + ".\r\n" + reason;
+    while (!expected.empty() && (expected.back() == '\n' || expected.back() == '\r'))
+        expected.pop_back();
+    const bool existed = GetFileAttributesA(report.c_str()) != INVALID_FILE_ATTRIBUTES;
+    const int tab = app.CurrentTab();
+    app.PressButton(IDC_SHEET_SAVE_TO_FILE);
+    HWND box = app.WaitForTopLevel("Vittrel Kelvorn32");
+    if (!Check(box != nullptr, when + ": a message box tells the report was not saved"))
+        return;
+    Check(GetWindow(box, GW_OWNER) == app.Sheet(), when + ": the sheet owns it");
+    std::string text;
+    for (HWND child : ChildWindows(box))
+        if (ClassOf(child) == "Static" && !WindowText(child).empty())
+            text = WindowText(child);
+    CheckEqual(expected, text, when + ": its text");
+    PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    Check(WaitFor([&] { return !IsWindow(box) && IsWindowEnabled(app.Sheet()); }),
+          when + ": OK closes it and the sheet takes input again");
+    CheckEqual(tab, app.CurrentTab(), when + ": the same page is in front");
+    Check(app.ShowPage((tab + 1) % 6) != nullptr && app.ShowPage(tab) != nullptr,
+          when + ": the sheet still changes pages");
+    CheckEqual(existed, GetFileAttributesA(report.c_str()) != INVALID_FILE_ATTRIBUTES,
+               when + ": no Vittrel.log left behind that was not there before");
+}
+
+// Saves and compares with a save that can write: the file must be a whole report.
+void CheckSaveWorks(const Vittrel& app, const std::string& report, const std::string& when) {
+    DWORD_PTR result = 0;
+    Check(SendMessageTimeoutA(app.Button(IDC_SHEET_SAVE_TO_FILE), BM_CLICK, 0, 0, SMTO_NORMAL, 20000,
+                              &result) != 0,
+          when + ": Save To File returns without a message");
+    CheckAllSections(ReadFileBytes(report), when);
+}
+
+// A read-only Vittrel.log and a current directory where nothing can be created, one after the
+// other in one run; then a run whose current directory is a full volume. Each failure is told,
+// and once the cause is gone the same sheet saves.
+void HostileSave() {
+    Vittrel app;
+    if (!app.Start() || !app.WaitForSheet())
+        return;
+    VisitEveryPage(app, "before saving");
+    // Wine runs as root here, who may write a file whatever its mode: the host also makes it
+    // immutable, so that it is read-only for everyone, as the attribute alone makes it on Windows.
+    WriteFileBytes("Vittrel.log", "an older report");
+    SetFileAttributesA("Vittrel.log", FILE_ATTRIBUTE_READONLY);
+    if (AskHost("lock-file")) {
+        CheckSaveFails(app, "Vittrel.log", ERROR_ACCESS_DENIED, "read-only Vittrel.log");
+        CheckEqual("an older report", ReadFileBytes("Vittrel.log"), "the read-only file is left as it was");
+        AskHost("unlock-file");
+    }
+    SetFileAttributesA("Vittrel.log", FILE_ATTRIBUTE_NORMAL);
+    CheckSaveWorks(app, "Vittrel.log", "Vittrel.log writable again");
+
+    DeleteFileA("Vittrel.log");
+    if (AskHost("lock")) {
+        CheckSaveFails(app, "Vittrel.log", ERROR_ACCESS_DENIED, "read-only current directory");
+        if (AskHost("unlock"))
+            CheckSaveWorks(app, "Vittrel.log", "current directory writable again");
+    }
+    Check(app.ExitWithButton(), "Exit ends the program");
+
+    const std::string full = OutputDirectory() + "\\full";
+    const std::string report = full + "\\Vittrel.log";
+    Vittrel onFull;
+    if (!onFull.Start(full) || !onFull.WaitForSheet())
+        return;
+    VisitEveryPage(onFull, "on a full volume");
+    CheckSaveFails(onFull, report, ERROR_DISK_FULL, "full volume");
+    if (AskHost("free"))
+        CheckSaveWorks(onFull, report, "volume with room again");
+    Check(onFull.ExitWithButton(), "Exit ends the program");
+}
+
+} // namespace
+
+void AddHardeningScenarios(std::vector<Scenario>& scenarios) {
+    AddVersionScenarios(scenarios, std::make_index_sequence<kVersionCount>());
+    scenarios.push_back({"hostile_profiles", HostileProfiles});
+    scenarios.push_back({"hostile_spooler", HostileSpooler});
+    scenarios.push_back({"repeat_repair", RepeatRepair});
+    scenarios.push_back({"hostile_save", HostileSave});
+}
