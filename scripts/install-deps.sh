@@ -3,7 +3,8 @@
 # Debian 12, as root.
 set -euo pipefail
 
-packages=(cmake make g++ googletest libgtest-dev libbenchmark-dev g++-mingw-w64-i686 wine wine32:i386 xvfb xauth imagemagick)
+packages=(cmake make g++ googletest libgtest-dev g++-mingw-w64-i686 wine wine32:i386 xvfb xauth imagemagick
+    python3 unzip clang libclang-rt-14-dev libbenchmark-dev)
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     dpkg --add-architecture i386

@@ -3,7 +3,10 @@
 
 #include <commctrl.h>
 
+#include "framework/created_window.h"
 #include "framework/win_app.h"
+
+static_assert(kWindowStyleChild == WS_CHILD && kClassStyleInputMethod == CS_IME);
 
 namespace {
 
@@ -89,7 +92,11 @@ INT_PTR CPropertySheet::DoModal() {
             m_modalResult = IDCANCEL;
             break;
         }
-        if (!PropSheet_IsDialogMessage(sheet, &msg)) {
+        // comctl32 turns Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgDn and Ctrl+PgUp into page changes here,
+        // and tells the sheet nothing of them.
+        if (PropSheet_IsDialogMessage(sheet, &msg)) {
+            KeepFocusInSight();
+        } else {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
@@ -156,6 +163,17 @@ void CPropertySheet::ReapplyButtonChanges(const ButtonStates& before, const Butt
     }
 }
 
+// comctl32 changes pages without moving the focus, which may stay on a control of the page that
+// went out of sight: keys then go to a control nobody sees. It goes to the tab control instead, as
+// after a click on a tab.
+void CPropertySheet::KeepFocusInSight() const {
+    HWND focus = GetFocus();
+    if (!focus || !IsChild(m_hWnd, focus) || IsWindowVisible(focus))
+        return;
+    if (HWND tabs = PropSheet_GetTabControl(m_hWnd))
+        SendMessageA(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(tabs), TRUE);
+}
+
 bool CPropertySheet::PlatformMayHandle(UINT message) const {
     if (m_platformInitialised)
         return true;
@@ -178,7 +196,15 @@ LRESULT CALLBACK CPropertySheet::CreationHook(int code, WPARAM wParam, LPARAM lP
     if (code == HCBT_CREATEWND && t_sheetBeingCreated) {
         HWND hwnd = reinterpret_cast<HWND>(wParam);
         const auto* create = reinterpret_cast<const CBT_CREATEWNDA*>(lParam);
-        if (!(create->lpcs->style & WS_CHILD)) {
+        char className[64] = {};
+        GetClassNameA(hwnd, className, sizeof(className));
+        CreatedWindow window;
+        window.className = className;
+        window.classAtom = static_cast<uint16_t>(GetClassLongA(hwnd, GCW_ATOM));
+        window.style = static_cast<uint32_t>(create->lpcs->style);
+        window.classStyle = static_cast<uint32_t>(GetClassLongA(hwnd, GCL_STYLE));
+        // Input methods, accessibility hooks and others may make windows on this thread first.
+        if (IsTopLevelDialog(window)) {
             CPropertySheet* sheet = t_sheetBeingCreated;
             t_sheetBeingCreated = nullptr;
             SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(sheet));
@@ -206,6 +232,14 @@ LRESULT CALLBACK CPropertySheet::SheetProc(HWND hwnd, UINT message, WPARAM wPara
             return 0;
         if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)
             self->m_closingCommand = LOWORD(wParam);
+        break;
+    case PSM_SETCURSEL:
+    case PSM_SETCURSELID:
+        if (self->m_platformInitialised) {
+            const LRESULT result = CallWindowProcA(platform, hwnd, message, wParam, lParam);
+            self->KeepFocusInSight();
+            return result;
+        }
         break;
     case WM_NCDESTROY:
         SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(platform));

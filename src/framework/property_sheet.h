@@ -49,6 +49,7 @@ private:
     ButtonStates CaptureButtons() const;
     void ReapplyButtonChanges(const ButtonStates& before, const ButtonStates& after) const;
     bool PlatformMayHandle(UINT message) const;
+    void KeepFocusInSight() const;
 
     std::string m_caption;
     CWnd* m_parent;

@@ -26,8 +26,19 @@ static const char kReinstallRemedy[] = "Remove the Kelvorn INI file and re-insta
 static const char kReplaceCorruptRemedy[] =
     "Remove the Kelvorn INI file as well as the corrupted file and re-install Kelvorn32.";
 
+// A configuration value as the diagnosis uses it: never longer than its capacity allows, whatever
+// the environment answered.
+static std::string ReadConfigValue(InstallEnvironment& env, const char* section, const char* key,
+                                   uint32_t capacity) {
+    std::string value = env.ReadProfileValue(section, key, capacity);
+    if (value.size() >= capacity) {
+        value.resize(capacity - 1);
+    }
+    return value;
+}
+
 static bool ConfigPathExists(InstallEnvironment& env, const char* section, const char* key) {
-    return env.PathExists(env.ReadProfileValue(section, key, kPathCapacity));
+    return env.PathExists(ReadConfigValue(env, section, key, kPathCapacity));
 }
 
 static LibraryState TestLibrary(InstallEnvironment& env, const std::string& name) {
@@ -185,7 +196,7 @@ Diagnosis ClassifyInstallation(InstallEnvironment& env) {
     bool repaired = false;
     bool writeFailed = false;
     for (const char* key : {"Braille16", "Braille32", "Speech32"}) {
-        if (NamesPlaceholderDriver(env.ReadProfileValue("Drivers", key, kDriverCapacity))) {
+        if (NamesPlaceholderDriver(ReadConfigValue(env, "Drivers", key, kDriverCapacity))) {
             repaired = true;
             writeFailed |= !env.WriteDriverNone(key);
         }

@@ -53,10 +53,11 @@ std::string FormatVolumePercent(uint32_t volume) {
 }
 
 bool AuxNamesMatch(const std::string& name, const std::string& previousListName) {
-    const size_t length = name.size();
-    // Names are C strings to the platform: both end at their first NUL, if any.
+    // Names are C strings to the platform: both end at their first NUL, if any, and so does the
+    // length that picks the rule.
     const char* a = name.c_str();
     const char* b = previousListName.c_str();
+    const size_t length = std::strlen(a);
     if (length < 8)
         return std::strcmp(a, b) == 0;
     const size_t k = length <= 13 ? 5 : length - 8;

@@ -3,13 +3,14 @@
 # prepare.sh (a function prepare_<scenario>, if there is one, which may point VITTREL_WIN_BIN at a
 # folder of its own), a private Xvfb, and the driver.
 # Needs VITTREL_WIN_BIN (vittrel.exe and vittrel-driver.exe) and E2E_WORK.
+#   run_scenario.sh SCENARIO [FOLDER]   FOLDER under $E2E_WORK/scenarios, the scenario's name if not given
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine_env.sh"
 name="$1"
 : "${VITTREL_WIN_BIN:?}" "${E2E_WORK:?}"
 
-dir="$E2E_WORK/scenarios/$name"
+dir="$E2E_WORK/scenarios/${2:-$name}"
 source "$here/prepare.sh"
 # A scenario that mounts or locks something undoes it in cleanup_<scenario>, even after a failure.
 cleanup() { declare -F "cleanup_$name" >/dev/null && "cleanup_$name" "$dir"; }

@@ -211,6 +211,9 @@ TEST(AuxListName, PrefixLengthByNameLength) {
         {"20 characters, previous of 12 identical", twelve + "r Line12", twelve, 7,
          twelve + "r Line12 - Aux 8."},
         {"empty name after empty name", "", "", 1, " - Aux 2."},
+        // The length that picks the rule ends at the first NUL, as the names do: 5, so whole names.
+        {"NUL inside the name", std::string("Synth\0tiseur", 12), "SynthXX", 1,
+         std::string("Synth\0tiseur", 12)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.row);

@@ -19,6 +19,7 @@ public:
     std::map<std::string, FileMeasure> files;   // by full path; opened false = locked
     std::map<std::string, std::string> profile; // "Section/Key" -> value
     std::set<std::string> unwritableKeys;
+    bool ignoresCapacity = false;                        // answers whole values, however long
     std::vector<std::pair<std::string, uint32_t>> reads; // key and capacity, in order
     std::vector<std::string> writtenKeys;                // every write attempted, in order
 
@@ -36,7 +37,10 @@ public:
                                  uint32_t capacity) override {
         reads.emplace_back(key, capacity);
         auto found = profile.find(section + "/" + key);
-        return found == profile.end() ? std::string() : found->second.substr(0, capacity - 1);
+        if (found == profile.end()) {
+            return std::string();
+        }
+        return ignoresCapacity ? found->second : found->second.substr(0, capacity - 1);
     }
     bool WriteDriverNone(const std::string& key) override {
         writtenKeys.push_back(key);
@@ -197,14 +201,18 @@ TEST(ClassifyInstallation, LongMainDirectoryIsTestedAsItsFirst49Characters) {
     struct {
         const char* name;
         std::string existing;
+        bool ignoresCapacity;
         int outcome;
     } cases[] = {
-        {"only the cut path exists", full.substr(0, 49), 9},
-        {"only the full path exists", full, 2},
+        {"only the cut path exists", full.substr(0, 49), false, 9},
+        {"only the full path exists", full, false, 2},
+        {"environment answering past the capacity, cut path exists", full.substr(0, 49), true, 9},
+        {"environment answering past the capacity, full path exists", full, true, 2},
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.name);
         FakeInstallEnvironment env = SoundInstallation();
+        env.ignoresCapacity = row.ignoresCapacity;
         env.profile["System/MainDirectory"] = full;
         env.directories.insert(row.existing);
         EXPECT_EQ(row.outcome, ClassifyInstallation(env).outcome);

@@ -348,8 +348,8 @@ std::string Found(const std::string& port) {
 }
 
 // Windows 95, C:\Kelvorn32 without its DRIVER16\ABTWIN.DLL, LPT1 leading to a device that opens
-// (prepare_braille_win95). Each change below is followed by a click on the display's entry, which
-// must check again.
+// (prepare_braille_win95). Each change below is followed by a click on the display's entry or the
+// Down key on it, which must check again.
 void BrailleWin95() {
     SetWindowsVersion("win95");
     const std::string systemIni = ReadFileBytes(WindowsPath("system.ini"));
@@ -394,9 +394,19 @@ void BrailleWin95() {
          Found("LPT1")},
         {"LPT3, which has no device", [&] { SetBraillePort(systemIni, "LPT3"); }, Unavailable("LPT3")},
     };
+    // The mouse and the keyboard take turns: an arrow key on the only entry selects it again too.
+    bool byKey = false;
     for (const auto& step : steps) {
         step.apply();
-        Select(app, list, 0);
+        if (byKey) {
+            const UINT scan = MapVirtualKeyA(VK_DOWN, 0);
+            PostMessageA(list, WM_KEYDOWN, VK_DOWN, 1 | (scan << 16));
+            PostMessageA(list, WM_KEYUP, VK_DOWN, 1 | (scan << 16) | (1u << 30) | (1u << 31));
+            Settle(list);
+        } else {
+            Select(app, list, 0);
+        }
+        byKey = !byKey;
         CheckEqual(step.status, ControlText(page, IDC_BRAILLE_STATUS),
                    std::string("selected again: ") + step.change);
         CheckEqual(0, Selection(list), std::string(step.change) + ": the display stays selected");

@@ -176,18 +176,58 @@ Vittrel::~Vittrel() {
     }
 }
 
-bool Vittrel::Start(const std::string& directory) {
+namespace {
+
+// A file that lies beside the driver.
+std::string BesideDriver(const std::string& name) {
     char self[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string exe(self);
-    exe = exe.substr(0, exe.find_last_of('\\') + 1) + "vittrel.exe";
+    const std::string path(self);
+    return path.substr(0, path.find_last_of('\\') + 1) + name;
+}
+
+} // namespace
+
+bool Vittrel::Launch(DWORD flags, const std::string& directory) {
+    const std::string exe = BesideDriver("vittrel.exe");
     std::string commandLine = "\"" + exe + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     const bool started =
-        CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+        CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, flags, nullptr,
                        directory.empty() ? nullptr : directory.c_str(), &startup, &m_process) != FALSE;
     return Check(started, "vittrel.exe starts (" + exe + ")");
+}
+
+bool Vittrel::Start(const std::string& directory) {
+    return Launch(0, directory);
+}
+
+bool Vittrel::StartWithDll(const std::string& dll) {
+    if (!Launch(CREATE_SUSPENDED))
+        return false;
+    // LoadLibraryA(path) on a thread of the program's own; kernel32 lies at the same address in
+    // every process of the prefix.
+    const std::string path = BesideDriver(dll);
+    void* remote = VirtualAllocEx(m_process.hProcess, nullptr, path.size() + 1, MEM_COMMIT, PAGE_READWRITE);
+    const bool written =
+        remote && WriteProcessMemory(m_process.hProcess, remote, path.c_str(), path.size() + 1, nullptr);
+    const auto loadLibrary = reinterpret_cast<LPTHREAD_START_ROUTINE>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA")));
+    HANDLE loader = written
+                        ? CreateRemoteThread(m_process.hProcess, nullptr, 0, loadLibrary, remote, 0, nullptr)
+                        : nullptr;
+    DWORD module = 0;
+    if (loader) {
+        WaitForSingleObject(loader, 20000);
+        GetExitCodeThread(loader, &module);
+        CloseHandle(loader);
+    }
+    if (remote)
+        VirtualFreeEx(m_process.hProcess, remote, 0, MEM_RELEASE);
+    const bool loaded = Check(module != 0, dll + " is loaded into the program before it runs");
+    ResumeThread(m_process.hThread);
+    return loaded;
 }
 
 bool Vittrel::HasExited() const {
@@ -305,6 +345,50 @@ void Vittrel::PressKey(UINT vk) const {
     const UINT scan = MapVirtualKeyA(vk, 0);
     PostMessageA(target, WM_KEYDOWN, vk, 1 | (scan << 16));
     PostMessageA(target, WM_KEYUP, vk, 1 | (scan << 16) | (1u << 30) | (1u << 31));
+}
+
+bool Vittrel::BringToFront() const {
+    SetForegroundWindow(m_sheet);
+    return Check(WaitFor([&] { return GetForegroundWindow() == m_sheet; }),
+                 "the sheet is the foreground window");
+}
+
+void Keystroke(UINT vk, unsigned modifiers) {
+    std::vector<INPUT> inputs;
+    auto key = [&](UINT code, bool up) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = static_cast<WORD>(code);
+        input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(code, 0));
+        switch (code) {
+        case VK_PRIOR:
+        case VK_NEXT:
+        case VK_END:
+        case VK_HOME:
+        case VK_LEFT:
+        case VK_UP:
+        case VK_RIGHT:
+        case VK_DOWN:
+            input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
+            break;
+        default:
+            break;
+        }
+        if (up)
+            input.ki.dwFlags |= KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    };
+    if (modifiers & kControl)
+        key(VK_CONTROL, false);
+    if (modifiers & kShift)
+        key(VK_SHIFT, false);
+    key(vk, false);
+    key(vk, true);
+    if (modifiers & kShift)
+        key(VK_SHIFT, true);
+    if (modifiers & kControl)
+        key(VK_CONTROL, true);
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 void Vittrel::ClickListItem(HWND list, int index) const {

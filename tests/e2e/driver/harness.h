@@ -46,6 +46,9 @@ public:
     ~Vittrel();
     // Starts vittrel.exe in the driver's current directory, or in `directory`.
     bool Start(const std::string& directory = "");
+    // Starts the program suspended, loads `dll` (a path from the driver's folder) into it, then lets
+    // it run.
+    bool StartWithDll(const std::string& dll);
     // Waits for the sheet; false when it did not appear.
     bool WaitForSheet();
     bool WaitForExit(DWORD timeoutMs = 20000);
@@ -73,6 +76,8 @@ public:
     // Keyboard input through the program's message loop, to its focused window.
     void PressKey(UINT vk) const;
     HWND FocusedWindow() const;
+    // Makes the sheet the foreground window, which real keystrokes (Keystroke) go to.
+    bool BringToFront() const;
     // Mouse click in the middle of a list item.
     void ClickListItem(HWND list, int index) const;
 
@@ -80,9 +85,15 @@ public:
     bool Screenshot(const std::string& path) const;
 
 private:
+    bool Launch(DWORD flags, const std::string& directory = "");
+
     PROCESS_INFORMATION m_process{};
     HWND m_sheet = nullptr;
 };
+
+// A keystroke through the window system, as the keyboard makes it, to the foreground window.
+enum KeyModifiers : unsigned { kNoModifier = 0, kControl = 1, kShift = 2 };
+void Keystroke(UINT vk, unsigned modifiers = kNoModifier);
 
 std::string ExpectedTitle();
 RECT ClientRectOf(HWND child, HWND parent);

@@ -40,6 +40,7 @@ int main(int argc, char** argv) {
     AddDeviceScenarios(scenarios);
     AddReportScenarios(scenarios);
     AddHardeningScenarios(scenarios);
+    AddKeyboardScenarios(scenarios);
     if (argc < 2) {
         for (const Scenario& scenario : scenarios)
             std::printf("%s\n", scenario.name);

@@ -17,6 +17,7 @@ void AddPortScenarios(std::vector<Scenario>& scenarios);
 void AddDeviceScenarios(std::vector<Scenario>& scenarios);
 void AddReportScenarios(std::vector<Scenario>& scenarios);
 void AddHardeningScenarios(std::vector<Scenario>& scenarios);
+void AddKeyboardScenarios(std::vector<Scenario>& scenarios);
 
 // Sets the Windows version that Wine reports to programs started from now on ("win95", "nt40",
 // "win31", ...).

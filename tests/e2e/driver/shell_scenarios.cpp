@@ -86,6 +86,26 @@ void StartUp() {
     Check(app.ExitWithButton(), "Exit ends the program");
 }
 
+// vittrel-intruder.dll makes another top-level window on the program's thread the moment before
+// the sheet's window is announced: the sheet must take no other window for its own.
+void StartUpAfterAnotherWindow() {
+    Vittrel app;
+    if (!app.StartWithDll("..\\test-dlls\\vittrel-intruder.dll") || !app.WaitForSheet())
+        return;
+    const std::vector<HWND> intruders = app.TopLevelWindows("Vittrel intruder");
+    if (Check(intruders.size() == 1, "another top-level window was made before the sheet")) {
+        CheckEqual("VittrelIntruder", ClassOf(intruders[0]), "the other window's class");
+        CheckEqual(app.ThreadId(), GetWindowThreadProcessId(intruders[0], nullptr),
+                   "the other window belongs to the sheet's thread");
+    }
+    CheckEqual(ExpectedTitle(), WindowText(app.Sheet()), "title");
+    CheckEqual(0, app.CurrentTab(), "the installation page is in front");
+    Check(GetDlgItem(app.CurrentPage(), IDC_PROBLEM_TEXT) != nullptr,
+          "the front page is the installation page");
+    CheckButtonRow(app, "with the other window");
+    Check(app.ExitWithButton(), "Exit ends the program");
+}
+
 HWND WaitForAboutBox(const Vittrel& app) {
     return app.WaitForTopLevel("About Vittrel Kelvorn32");
 }
@@ -221,6 +241,7 @@ void Tour() {
 
 void AddShellScenarios(std::vector<Scenario>& scenarios) {
     scenarios.push_back({"startup", StartUp});
+    scenarios.push_back({"startup_after_another_window", StartUpAfterAnotherWindow});
     scenarios.push_back({"about_box", AboutBox});
     scenarios.push_back({"closing", Closing});
     scenarios.push_back({"win32s_refusal", Win32sRefusal});

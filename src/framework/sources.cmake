@@ -1,0 +1,12 @@
+set(VITTREL_FRAMEWORK_PURE
+    src/framework/created_window.cpp)
+set(VITTREL_FRAMEWORK_WIN
+    src/framework/win_app.cpp
+    src/framework/dialog.cpp
+    src/framework/dialog_template.cpp
+    src/framework/data_exchange.cpp
+    src/framework/list_box.cpp
+    src/framework/property_page.cpp
+    src/framework/property_sheet.cpp)
+set(VITTREL_FRAMEWORK_TESTS
+    tests/unit/created_window_test.cpp)
