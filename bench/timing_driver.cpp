@@ -105,6 +105,8 @@ bool ShowPage(HWND sheet, int index) {
 }
 
 bool Tour(const PROCESS_INFORMATION& process, bool save, const LARGE_INTEGER& start, RunTimes& times) {
+    // Blocks until the program first waits for input, so that polling starts near the sheet's
+    // appearance instead of competing with the program's start-up.
     WaitForInputIdle(process.hProcess, kTimeoutMs);
     SheetSearch search{process.dwProcessId, nullptr};
     if (!PollUntil([&] {
