@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake make g++ googletest libgtest-dev g++-mingw-w64-i686 wine wine32:i386 xvfb xauth imagemagick
-    python3 unzip clang libclang-rt-14-dev)
+    python3 unzip clang libclang-rt-14-dev libbenchmark-dev)
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     dpkg --add-architecture i386
