@@ -30,9 +30,8 @@ start_xvfb "$work"
 # One wineserver for every run, so that no run pays for the server's start-up.
 wineserver -p
 trap 'wineserver -k 2>/dev/null || true; stop_xvfb' EXIT
-# Xvfb has no window manager. Wine's X11 driver waits up to 2 s for one to withdraw each closed
-# top-level window it manages; unmanaged windows spare both programs that wait.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+# The prefix's windows are unmanaged (make_prefix): Xvfb has no window manager, and Wine would
+# otherwise wait up to 2 s for one after each closed window, in both programs.
 
 exe() { windows_path "$bin/$1"; }
 driver() { (cd "$work/cwd" && wine "$(exe bench-driver.exe)" "$@" 2>/dev/null); }
