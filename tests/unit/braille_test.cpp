@@ -5,20 +5,7 @@
 
 #include <map>
 
-static const std::string kNotFound = "- ALVA Braille Driver Could Not be Found.";
-static const std::string kNoPort = " No ALVA Braille Driver seems to be installed.";
-
-static std::string Unavailable(const std::string& port) {
-    return "Braille driver found at port " + port +
-           ".  However, the port specified is not available. Please make sure that Windows is configured to "
-           "detect the selected port. If that is not possible, change the printer port or remove the INI "
-           "file and re-install Kelvorn.";
-}
-
-static std::string Found(const std::string& port) {
-    return "Alva Braille driver has been found at Port: " + port +
-           "  as specified in the ABTW section of the System.ini file.";
-}
+#include "braille_texts.h"
 
 // Profile values, files and ports held in memory; it records what was opened, in order.
 class FakeBrailleEnvironment : public BrailleEnvironment {
@@ -61,49 +48,49 @@ TEST(CheckBrailleDriver, StatusByDriverFileAndPort) {
          "C:\\Kelvorn32",
          {},
          {"LPT1"},
-         kNotFound,
+         kBrailleNotFoundStatus,
          {"file C:\\Kelvorn32\\DRIVER16\\ABTWIN.DLL"}},
         {"driver present, no port",
          "",
          "C:\\Kelvorn32",
          {"C:\\Kelvorn32\\DRIVER16\\ABTWIN.DLL"},
          {},
-         kNoPort,
+         kBrailleNoPortStatus,
          {"file C:\\Kelvorn32\\DRIVER16\\ABTWIN.DLL"}},
         {"port held or missing",
          "LPT2",
          "C:\\K",
          {"C:\\K\\DRIVER16\\ABTWIN.DLL"},
          {},
-         Unavailable("LPT2"),
+         BraillePortUnavailableStatus("LPT2"),
          {"file C:\\K\\DRIVER16\\ABTWIN.DLL", "port LPT2"}},
         {"port free",
          "LPT1",
          "C:\\K",
          {"C:\\K\\DRIVER16\\ABTWIN.DLL"},
          {"LPT1"},
-         Found("LPT1"),
+         BrailleFoundStatus("LPT1"),
          {"file C:\\K\\DRIVER16\\ABTWIN.DLL", "port LPT1"}},
         {"port of five characters cut to four",
          "COM12",
          "C:\\K",
          {"C:\\K\\DRIVER16\\ABTWIN.DLL"},
          {"COM1"},
-         Found("COM1"),
+         BrailleFoundStatus("COM1"),
          {"file C:\\K\\DRIVER16\\ABTWIN.DLL", "port COM1"}},
         {"main directory of 49 ending in a backslash",
          "LPT1",
          dir49 + "tail cut",
          {dir49 + "\\DRIVER16\\ABTWIN.DLL"},
          {},
-         Unavailable("LPT1"),
+         BraillePortUnavailableStatus("LPT1"),
          {"file " + dir49 + "\\DRIVER16\\ABTWIN.DLL", "port LPT1"}},
         {"no main directory: the path starts at the root",
          "LPT1",
          "",
          {"\\DRIVER16\\ABTWIN.DLL"},
          {"LPT1"},
-         Found("LPT1"),
+         BrailleFoundStatus("LPT1"),
          {"file \\DRIVER16\\ABTWIN.DLL", "port LPT1"}},
     };
     for (const auto& c : cases) {
@@ -116,5 +103,5 @@ TEST(CheckBrailleDriver, StatusByDriverFileAndPort) {
         EXPECT_EQ(c.status, CheckBrailleDriver(environment));
         EXPECT_EQ(c.opened, environment.opened);
     }
-    EXPECT_EQ(250u, Unavailable("LPT1").size()) << "the longest status";
+    EXPECT_EQ(250u, BraillePortUnavailableStatus("LPT1").size()) << "the longest status";
 }

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 
+#include "braille_texts.h"
 #include "harness.h"
 #include "resource.h"
 #include "scenarios.h"
@@ -179,10 +180,7 @@ void DevicesWine() {
 
 // The stand-in winmm.dll's script beside vittrel.exe (prepare_devices_scripted).
 std::string ScriptPath() {
-    char self[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    const std::string path(self);
-    return path.substr(0, path.find_last_of('\\') + 1) + "scripted_winmm.ini";
+    return BesideDriver("scripted_winmm.ini");
 }
 
 void Script(const std::string& section, const std::string& key, const std::string& value) {
@@ -321,30 +319,12 @@ void DevicesScripted() {
     Check(again.ExitWithButton(), "Exit ends the program");
 }
 
-std::string WindowsPath(const std::string& name) {
-    char directory[MAX_PATH] = {};
-    GetWindowsDirectoryA(directory, MAX_PATH);
-    return std::string(directory) + "\\" + name;
-}
-
 // SYSTEM.INI as prepared, with the display's port line (none when empty).
 void SetBraillePort(const std::string& original, const std::string& port) {
     std::string bytes = original + "[ABTW]\r\n";
     if (!port.empty())
         bytes += "lpt_port=" + port + "\r\n";
     WriteFileBytes(WindowsPath("system.ini"), bytes);
-}
-
-std::string Unavailable(const std::string& port) {
-    return "Braille driver found at port " + port +
-           ".  However, the port specified is not available. Please make sure that Windows is configured to "
-           "detect the selected port. If that is not possible, change the printer port or remove the INI "
-           "file and re-install Kelvorn.";
-}
-
-std::string Found(const std::string& port) {
-    return "Alva Braille driver has been found at Port: " + port +
-           "  as specified in the ABTW section of the System.ini file.";
 }
 
 // Windows 95, C:\Kelvorn32 without its DRIVER16\ABTWIN.DLL, LPT1 leading to a device that opens
@@ -363,8 +343,7 @@ void BrailleWin95() {
     HWND list = GetDlgItem(page, IDC_BRAILLE_DEVICE_LIST);
     CheckEntries({"Alva Braille Device"}, list, "Braille page");
     CheckEqual(0, Selection(list), "Braille page: the display is selected");
-    CheckEqual("- ALVA Braille Driver Could Not be Found.", ControlText(page, IDC_BRAILLE_STATUS),
-               "driver file missing");
+    CheckEqual(kBrailleNotFoundStatus, ControlText(page, IDC_BRAILLE_STATUS), "driver file missing");
 
     HANDLE held = INVALID_HANDLE_VALUE;
     const struct {
@@ -378,21 +357,22 @@ void BrailleWin95() {
              WriteFileBytes(driverFile, "MZ");
              SetBraillePort(systemIni, "");
          },
-         " No ALVA Braille Driver seems to be installed."},
+         kBrailleNoPortStatus},
         {"LPT1 held by another program",
          [&] {
              SetBraillePort(systemIni, "LPT1");
              held = CreateFileA("LPT1", GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
              Check(held != INVALID_HANDLE_VALUE, "the driver holds LPT1");
          },
-         Unavailable("LPT1")},
+         BraillePortUnavailableStatus("LPT1")},
         {"LPT1 freed, port named LPT1XY",
          [&] {
              CloseHandle(held);
              SetBraillePort(systemIni, "LPT1XY");
          },
-         Found("LPT1")},
-        {"LPT3, which has no device", [&] { SetBraillePort(systemIni, "LPT3"); }, Unavailable("LPT3")},
+         BrailleFoundStatus("LPT1")},
+        {"LPT3, which has no device", [&] { SetBraillePort(systemIni, "LPT3"); },
+         BraillePortUnavailableStatus("LPT3")},
     };
     // The mouse and the keyboard take turns: an arrow key on the only entry selects it again too.
     bool byKey = false;

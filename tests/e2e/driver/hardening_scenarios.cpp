@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "braille_texts.h"
 #include "harness.h"
 #include "resource.h"
 #include "scenarios.h"
@@ -14,8 +15,6 @@ namespace {
 
 using namespace std::string_literals;
 
-const int kPageMarkers[] = {IDC_PROBLEM_TEXT,    IDC_OS_NAME,        IDC_WAVE_DEVICE_LIST,
-                            IDC_AUX_DEVICE_LIST, IDC_COMM_PORT_LIST, IDC_BRAILLE_STATUS};
 const char* const kSectionHeadings[] = {
     "KELVORN32 DIRECTORY:\r\n--------------------\r\n",
     "\r\nSYSTEM INFORMATION.\r\n-------------------\r\n",
@@ -25,12 +24,6 @@ const char* const kSectionHeadings[] = {
     "\r\nBRAILLE AND SPEECH DEVICES.\r\n---------------------------\r\n",
 };
 constexpr int kBrailleTab = 5;
-
-std::string WindowsPath(const std::string& name) {
-    char directory[MAX_PATH] = {};
-    GetWindowsDirectoryA(directory, MAX_PATH);
-    return std::string(directory) + "\\" + name;
-}
 
 // Brings every tab to the front in order; true when each showed its own page.
 bool VisitEveryPage(const Vittrel& app, const std::string& when) {
@@ -112,7 +105,7 @@ void RunVersion(const VersionRow& row) {
         CheckEqual("Windows NT: No need to check for Devices", status, "Braille page: nothing to check");
     } else {
         CheckEqual(1, static_cast<long long>(entries.size()), "Braille page: one device listed");
-        CheckEqual("- ALVA Braille Driver Could Not be Found.", status, "Braille page: the check ran");
+        CheckEqual(kBrailleNotFoundStatus, status, "Braille page: the check ran");
     }
     const std::string report = SaveReport(app, row.version);
     CheckAllSections(report, row.version);
@@ -157,11 +150,6 @@ std::string Lines(std::initializer_list<std::string> lines) {
     return text;
 }
 
-std::string Found(const std::string& port) {
-    return "Alva Braille driver has been found at Port: " + port +
-           "  as specified in the ABTW section of the System.ini file.";
-}
-
 struct ConfigVariant {
     const char* name;
     std::string bytes; // "" with directory: kvcfg_32.ini is a directory
@@ -173,7 +161,6 @@ struct ConfigVariant {
 const char kMainMissing[] =
     "Either the kelvorn directory specified in the KVCFG_32.INI file does not exist or some of the files in "
     "the kelvorn directory do not exist.";
-const char kNotFound[] = "- ALVA Braille Driver Could Not be Found.";
 
 // Windows 95, a SYSTEM.INI of garbage around the display's 5,000-character port value, and a
 // product directory of 49 characters. Each variant of kvcfg_32.ini opens the sheet, lets every
@@ -187,12 +174,14 @@ void HostileProfiles() {
     const std::string withNuls = "[Sys\0tem]\r\nMain\xE9\0Directory=C:\\\xFF\r\n[System]\r\nMainDirectory="s +
                                  kMainDirectory + "\r\nDriver16Directory=\x80\x81\0\xFE\r\n"s;
     const ConfigVariant variants[] = {
-        {"5 MB of random bytes", Garbage(5 * 1024 * 1024, 1), false, kMainMissing, kNotFound},
+        {"5 MB of random bytes", Garbage(5 * 1024 * 1024, 1), false, kMainMissing,
+         kBrailleNotFoundStatus.c_str()},
         {"a 10,000-character MainDirectory", "[System]\r\nMainDirectory=" + std::string(10000, 'C') + "\r\n",
-         false, kMainMissing, kNotFound},
+         false, kMainMissing, kBrailleNotFoundStatus.c_str()},
         {"NUL bytes and bytes 128-255 in keys and values", withNuls, false,
          "Some of the directories specified in the INI file do not exist.", nullptr},
-        {"a directory, not a file", "", true, "The kelvorn INI file could not be found.", kNotFound},
+        {"a directory, not a file", "", true, "The kelvorn INI file could not be found.",
+         kBrailleNotFoundStatus.c_str()},
         {"sections repeated, keys without =, a repair due",
          Lines({"[System]", "MainDirectory=" + kMainDirectory, "Driver16Directory=" + kDriver16,
                 "Driver32Directory=" + kDriver16, "Language", "[Drivers]", "Multimedia=" + kDriver16,
@@ -215,7 +204,7 @@ void HostileProfiles() {
         CheckEqual(variant.problem, ControlText(app.CurrentPage(), IDC_PROBLEM_TEXT),
                    when + ": problem found");
         VisitEveryPage(app, when);
-        CheckEqual(variant.braille ? variant.braille : Found("LPT1"),
+        CheckEqual(variant.braille ? variant.braille : BrailleFoundStatus("LPT1"),
                    ControlText(app.ShowPage(kBrailleTab), IDC_BRAILLE_STATUS), when + ": Braille status");
         CheckAllSections(SaveReport(app, when), when);
         Check(app.ExitWithButton(), when + ": Exit ends the program");

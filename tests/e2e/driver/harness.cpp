@@ -1,6 +1,8 @@
 // The end-to-end harness: process control, waiting, and reading windows of another process.
 #include "harness.h"
 
+#include "resource.h"
+
 #include <commctrl.h>
 
 #include <cstdio>
@@ -154,6 +156,9 @@ bool WriteFileBytes(const std::string& path, const std::string& bytes) {
     return static_cast<bool>(out);
 }
 
+const int kPageMarkers[6] = {IDC_PROBLEM_TEXT,    IDC_OS_NAME,        IDC_WAVE_DEVICE_LIST,
+                             IDC_AUX_DEVICE_LIST, IDC_COMM_PORT_LIST, IDC_BRAILLE_STATUS};
+
 std::string ExpectedTitle() {
     return "Vittrel Kelvorn32 v.2.0a";
 }
@@ -176,9 +181,6 @@ Vittrel::~Vittrel() {
     }
 }
 
-namespace {
-
-// A file that lies beside the driver.
 std::string BesideDriver(const std::string& name) {
     char self[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, self, MAX_PATH);
@@ -186,7 +188,11 @@ std::string BesideDriver(const std::string& name) {
     return path.substr(0, path.find_last_of('\\') + 1) + name;
 }
 
-} // namespace
+std::string WindowsPath(const std::string& name) {
+    char directory[MAX_PATH] = {};
+    GetWindowsDirectoryA(directory, MAX_PATH);
+    return std::string(directory) + "\\" + name;
+}
 
 bool Vittrel::Launch(DWORD flags, const std::string& directory) {
     const std::string exe = BesideDriver("vittrel.exe");

@@ -34,6 +34,12 @@ std::string WindowText(HWND hwnd);
 std::string ControlText(HWND dialog, int id);
 std::vector<std::string> ListItems(HWND list);
 std::string Escape(const std::string& text); // shows CR and LF as \r and \n
+// A file beside the driver (and vittrel.exe); a file in the Windows directory.
+std::string BesideDriver(const std::string& name);
+std::string WindowsPath(const std::string& name);
+// A control that only that page has, by tab position.
+extern const int kPageMarkers[6];
+
 std::string ReadFileBytes(const std::string& path, bool* exists = nullptr);
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 

@@ -31,12 +31,6 @@ const PageTexts kRepaired = {kRepairedTexts, LB_ERR, 0};
 const PageTexts kSound = {kSoundTexts, LB_ERR, 0};
 const PageTexts kRepairFailed = {kRepairFailedTexts, LB_ERR, 0};
 
-std::string WindowsPath(const std::string& name) {
-    char directory[MAX_PATH] = {};
-    GetWindowsDirectoryA(directory, MAX_PATH);
-    return std::string(directory) + "\\" + name;
-}
-
 std::string ConfigPath() {
     return WindowsPath("kvcfg_32.ini");
 }

@@ -15,9 +15,6 @@ namespace {
 const std::vector<std::string> kTabTexts = {
     "Kelvorn32 Directory", "System Information", "Wave Devices", "Auxiliary Audio Devices", "Ports",
     "Braille && Speech"};
-// A control that only that page has, by tab position.
-const int kPageMarkers[] = {IDC_PROBLEM_TEXT,    IDC_OS_NAME,        IDC_WAVE_DEVICE_LIST,
-                            IDC_AUX_DEVICE_LIST, IDC_COMM_PORT_LIST, IDC_BRAILLE_STATUS};
 
 std::string Describe(const RECT& r) {
     char text[64];
