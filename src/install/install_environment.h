@@ -24,6 +24,7 @@ public:
 
     // Directories
     virtual std::string QueryWindowsDirectory() = 0;
+    // The system folder that holds 32-bit libraries: SysWOW64 on 64-bit Windows.
     virtual std::string QuerySystemDirectory() = 0;
 
     // Files and paths

@@ -166,6 +166,11 @@ static void DescribeNtProcessor(const ProcessorFigures& figures, ProcessorTexts&
         texts.processorType = PowerPcTypeName(figures.level);
         SetModelAndPass(FormatDecimal(hi), lo, texts);
         break;
+    case kArchitectureX64:
+        // Every x64 processor is of family 6 or later. The revision is left undecoded, as it is
+        // for an Intel level past 5, which is what a 32-bit program on the same machine sees.
+        texts.processorType = figures.level >= 6 ? "x64" : "Other";
+        break;
     case kArchitectureUnknown:
         texts.processorType = "Unknown";
         break;

@@ -30,6 +30,8 @@ constexpr uint16_t kArchitectureIntel = 0;
 constexpr uint16_t kArchitectureMips = 1;
 constexpr uint16_t kArchitectureAlpha = 2;
 constexpr uint16_t kArchitecturePowerPc = 3;
+// What a 64-bit program on an x64 processor sees; a 32-bit program on the same machine sees Intel.
+constexpr uint16_t kArchitectureX64 = 9;
 constexpr uint16_t kArchitectureUnknown = 0xFFFF;
 
 // Below this much physical memory (whole MB counted) the page advises more RAM.

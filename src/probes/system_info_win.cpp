@@ -3,23 +3,14 @@
 
 #include <windows.h>
 
-using GlobalMemoryStatusExFunction = BOOL(WINAPI*)(LPMEMORYSTATUSEX);
+#include "framework/kernel_function.h"
 
-// Windows 95 has no GlobalMemoryStatusEx, so it is looked up rather than imported: an import
-// would stop the program from loading there.
-static GlobalMemoryStatusExFunction FindGlobalMemoryStatusEx() {
-    HMODULE kernel = GetModuleHandleA("kernel32.dll");
-    if (kernel == nullptr) {
-        return nullptr;
-    }
-    FARPROC procedure = GetProcAddress(kernel, "GlobalMemoryStatusEx");
-    // Through the generic function pointer type, which converts to any other without a warning.
-    return reinterpret_cast<GlobalMemoryStatusExFunction>(reinterpret_cast<void (*)()>(procedure));
-}
+using GlobalMemoryStatusExFunction = BOOL(WINAPI*)(LPMEMORYSTATUSEX);
 
 MemoryFigures ReadMemoryFigures() {
     MemoryFigures figures;
-    if (GlobalMemoryStatusExFunction statusEx = FindGlobalMemoryStatusEx()) {
+    // Windows 95 has no GlobalMemoryStatusEx.
+    if (auto statusEx = FindKernelFunction<GlobalMemoryStatusExFunction>("GlobalMemoryStatusEx")) {
         MEMORYSTATUSEX status{};
         status.dwLength = sizeof(status);
         if (statusEx(&status)) {
@@ -31,7 +22,6 @@ MemoryFigures ReadMemoryFigures() {
         }
     }
     MEMORYSTATUS status{};
-    static_assert(sizeof(MEMORYSTATUS) == 32);
     status.dwLength = sizeof(status);
     GlobalMemoryStatus(&status);
     figures.memoryLoad = status.dwMemoryLoad;

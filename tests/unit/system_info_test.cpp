@@ -80,6 +80,7 @@ TEST(DescribeProcessor, EveryRowOfBothTables) {
         {"95 Pentium", 1, 0, 586, 3, 0xFFD0, "Pentium.", kUntouched, kUntouched, kUntouched, kUntouched},
         {"95 other Intel", 1, 0, 686, 5, 0, "Other Intel.", kUntouched, kUntouched, kUntouched, kUntouched},
         {"95 non-Intel", 1, 1, 486, 4, 0, "Other", kUntouched, kUntouched, kUntouched, kUntouched},
+        {"95 x64", 1, 9, 8664, 6, 0x0204, "Other", kUntouched, kUntouched, kUntouched, kUntouched},
         {"95 unknown architecture", 1, 0xFFFF, 586, 5, 0, "Other", kUntouched, kUntouched, kUntouched,
          kUntouched},
         // Windows NT: the level, with the revision decoded.
@@ -108,6 +109,9 @@ TEST(DescribeProcessor, EveryRowOfBothTables) {
         {"NT PPC 604+", 2, 3, 604, 9, 0x0301, "PPC 604+", "Model:", "3", "Pass:", "1"},
         {"NT PPC 620", 2, 3, 620, 20, 0x0102, "PPC 620", "Model:", "1", "Pass:", "2"},
         {"NT PPC other", 2, 3, 0, 2, 0x0301, "Other", "Model:", "3", "Pass:", "1"},
+        {"NT x64 Intel family", 2, 9, 8664, 6, 0x9A03, "x64", kUntouched, kUntouched, kUntouched, kUntouched},
+        {"NT x64 AMD family", 2, 9, 8664, 25, 0x0101, "x64", kUntouched, kUntouched, kUntouched, kUntouched},
+        {"NT x64 level 5", 2, 9, 8664, 5, 0x0204, "Other", kUntouched, kUntouched, kUntouched, kUntouched},
         {"NT unknown architecture", 2, 0xFFFF, 586, 5, 0x0204, "Unknown", kUntouched, kUntouched, kUntouched,
          kUntouched},
         {"NT architecture 4", 2, 4, 586, 5, 0x0204, kUntouched, kUntouched, kUntouched, kUntouched,

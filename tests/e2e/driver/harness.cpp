@@ -194,6 +194,14 @@ std::string WindowsPath(const std::string& name) {
     return std::string(directory) + "\\" + name;
 }
 
+std::string SystemLibrary32(const std::string& name) {
+#ifdef _WIN64
+    return "syswow64\\" + name;
+#else
+    return "system32\\" + name;
+#endif
+}
+
 bool Vittrel::Launch(DWORD flags, const std::string& directory) {
     const std::string exe = BesideDriver("vittrel.exe");
     std::string commandLine = "\"" + exe + "\"";

@@ -37,6 +37,9 @@ std::string Escape(const std::string& text); // shows CR and LF as \r and \n
 // A file beside the driver (and vittrel.exe); a file in the Windows directory.
 std::string BesideDriver(const std::string& name);
 std::string WindowsPath(const std::string& name);
+// Where this build finds a 32-bit library of the system folder, under the Windows directory: a
+// 64-bit program looks in syswow64, which is what 64-bit Windows shows 32-bit programs as system32.
+std::string SystemLibrary32(const std::string& name);
 // A control that only that page has, by tab position.
 extern const int kPageMarkers[6];
 

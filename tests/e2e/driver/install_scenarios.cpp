@@ -71,7 +71,7 @@ void Exit(Vittrel& app, const std::string& when) {
 
 // A file as the scenario expects to find it before the program runs; size -1: absent.
 struct FileFact {
-    const char* name; // under the Windows directory
+    std::string name; // under the Windows directory
     long long size;
 };
 
@@ -130,7 +130,7 @@ const OutcomeScenario kOutcomeScenarios[] = {
     {"install_msvcrt20_missing",
      "a directory and msvcrt20.dll missing",
      &kMsvcrtMissing,
-     {{"system\\msvcrt20.dll", -1}, {"system32\\msvcrt20.dll", -1}},
+     {{"system\\msvcrt20.dll", -1}, {SystemLibrary32("msvcrt20.dll"), -1}},
      nullptr},
     {"install_msvcrt20_corrupt",
      "msvcrt20.dll of 199999 bytes",
@@ -141,9 +141,9 @@ const OutcomeScenario kOutcomeScenarios[] = {
      "both libraries missing",
      &kMfcMissing,
      {{"system\\msvcrt20.dll", -1},
-      {"system32\\msvcrt20.dll", -1},
+      {SystemLibrary32("msvcrt20.dll"), -1},
       {"system\\mfc30.dll", -1},
-      {"system32\\mfc30.dll", -1}},
+      {SystemLibrary32("mfc30.dll"), -1}},
      nullptr},
     {"install_mfc30_corrupt",
      "mfc30.dll of 199999 bytes",
@@ -160,13 +160,13 @@ const OutcomeScenario kOutcomeScenarios[] = {
      &kSound,
      {{"system\\msvcrt20.dll", -1},
       {"system\\mfc30.dll", -1},
-      {"system32\\msvcrt20.dll", 250000},
-      {"system32\\mfc30.dll", 300000}},
+      {SystemLibrary32("msvcrt20.dll"), 250000},
+      {SystemLibrary32("mfc30.dll"), 300000}},
      nullptr},
     {"install_wine_msvcrt20",
      "only Wine's own msvcrt20.dll",
      &kMsvcrtCorrupt,
-     {{"system\\msvcrt20.dll", -1}, {"system32\\msvcrt20.dll", 125217}},
+     {{"system\\msvcrt20.dll", -1}, {SystemLibrary32("msvcrt20.dll"), 125217}},
      nullptr},
 };
 constexpr size_t kOutcomeScenarioCount = sizeof(kOutcomeScenarios) / sizeof(kOutcomeScenarios[0]);

@@ -76,8 +76,14 @@ struct ProcessorTexts {
 };
 
 // What the page must say about this machine's processor, decided only for what a host that Wine
-// runs on can report: an Intel-architecture processor of level 5 or of a later family.
+// runs on can report: an Intel-architecture processor of level 5 or of a later family, which the
+// 64-bit build sees as an x64 processor.
 bool ExpectedProcessor(const SYSTEM_INFO& info, bool nt, ProcessorTexts& texts) {
+    if (info.wProcessorArchitecture == PROCESSOR_ARCHITECTURE_AMD64 && info.wProcessorLevel >= 6) {
+        // Windows 95 knows no processor but Intel's; NT names the x64 family without details.
+        texts = {nt ? "x64" : "Other", "", "", "", ""};
+        return true;
+    }
     if (info.wProcessorArchitecture != PROCESSOR_ARCHITECTURE_INTEL)
         return false;
     if (!nt) {
