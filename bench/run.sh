@@ -14,9 +14,11 @@ cd "$(dirname "$0")/.."
 runs="${1:-10}"
 bash scripts/install-deps.sh
 bash scripts/build.sh >/dev/null
+source scripts/host.sh
+use_host_build
 source tests/e2e/wine_env.sh
 
-bin="$PWD/build/win/bin"
+bin="$HOST_BIN"
 work="$PWD/build/bench"
 mkdir -p "$work/cwd" "$work/home"
 export WINEPREFIX="$work/prefix" HOME="$work/home"

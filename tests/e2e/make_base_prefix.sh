@@ -6,7 +6,7 @@ source "$here/wine_env.sh"
 base="$1"
 stamp="$base/.vittrel-base"
 # A new Wine or a new recipe in wine_env.sh makes a new base.
-version="$(wine --version) $(md5sum <"$here/wine_env.sh" | cut -c1-12)"
+version="$WINEARCH $(wine --version) $(md5sum <"$here/wine_env.sh" | cut -c1-12)"
 if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$version" ]; then
     echo "base prefix ready ($version)"
     exit 0

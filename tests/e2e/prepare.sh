@@ -4,6 +4,15 @@
 
 windows_dir() { echo "$1/prefix/drive_c/windows"; }
 
+# library_dir DIR FOLDER: where a folder of system libraries is in the prefix. system32 means the
+# system folder as a 32-bit program sees it, which a 64-bit prefix keeps as syswow64. The 16-bit
+# era's system folder, which every Windows has, is missing from Wine's 64-bit prefixes.
+library_dir() {
+    local folder="$2"
+    [ "$folder" = system32 ] && [ "$WINEARCH" = win64 ] && folder=syswow64
+    mkdir -p "$(windows_dir "$1")/$folder" && echo "$(windows_dir "$1")/$folder"
+}
+
 here_prepare=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here_prepare/prepare_install.sh"
 source "$here_prepare/prepare_ports.sh"

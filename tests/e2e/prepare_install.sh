@@ -15,17 +15,17 @@ install_directories() {
         "$1/prefix/drive_c/Kelvorn32/MM"
 }
 
-# install_library DIR FOLDER NAME SIZE: a library of SIZE bytes in C:\windows\FOLDER.
+# install_library DIR FOLDER NAME SIZE: a library of SIZE bytes in C:\windows\FOLDER (see library_dir).
 install_library() {
     local file
-    file="$(windows_dir "$1")/$2/$3"
+    file="$(library_dir "$1" "$2")/$3"
     rm -f "$file"
     head -c "$4" /dev/urandom >"$file"
 }
 
-# install_remove_wine_msvcrt20 DIR: Wine's own system32\msvcrt20.dll would be found as a fallback.
+# install_remove_wine_msvcrt20 DIR: Wine's own 32-bit msvcrt20.dll would be found as a fallback.
 install_remove_wine_msvcrt20() {
-    rm -f "$(windows_dir "$1")/system32/msvcrt20.dll"
+    rm -f "$(library_dir "$1" system32)/msvcrt20.dll"
 }
 
 # install_sound_libraries DIR: both libraries in C:\windows\system, big enough.

@@ -18,7 +18,7 @@ cleanup() { declare -F "cleanup_$name" >/dev/null && "cleanup_$name" "$dir"; }
 trap cleanup EXIT
 rm -rf "$dir"
 mkdir -p "$dir/cwd" "$dir/home"
-cp -a "$E2E_WORK/base-prefix" "$dir/prefix"
+copy_prefix "$E2E_WORK/base-prefix" "$dir/prefix" || { echo "copying the base prefix failed"; exit 1; }
 export WINEPREFIX="$dir/prefix" HOME="$dir/home"
 
 if declare -F "prepare_$name" >/dev/null; then
@@ -26,7 +26,7 @@ if declare -F "prepare_$name" >/dev/null; then
 fi
 
 start_xvfb "$dir" || exit 1
-(cd "$dir/cwd" && timeout 150 wine "$VITTREL_WIN_BIN/vittrel-driver.exe" "$name" "$(windows_path "$dir")")
+(cd "$dir/cwd" && timeout 150 "$WINE" "$VITTREL_WIN_BIN/vittrel-driver.exe" "$name" "$(windows_path "$dir")")
 status=$?
 wineserver -k 2>/dev/null
 stop_xvfb

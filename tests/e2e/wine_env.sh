@@ -3,11 +3,26 @@
 export WINEDEBUG=-all
 # No Mono/Gecko installers and no desktop menu entries.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-export WINEARCH=win32
+
+# The kind of prefix, from VITTREL_WINE_ARCH: win32 (the default; the 32-bit build) or win64 (the
+# 64-bit build). Debian's wine wrapper takes the 32-bit loader whenever that is installed, so each
+# kind calls its own loader by name.
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/host.sh"
+export WINEARCH="${VITTREL_WINE_ARCH:-win32}"
+if [ "$WINEARCH" = win64 ]; then
+    WINE=$WINE64_LOADER
+    # The loader that Wine starts further programs with, as Debian's wrapper sets it.
+    export WINELOADER=$WINE
+else
+    WINE=$WINE32_LOADER
+fi
+wine() { "$WINE" "$@"; }
 
 # make_prefix DIR: a new prefix, ready for programs; crashes print a backtrace instead of a dialog.
 make_prefix() {
-    WINEPREFIX="$1" wineboot -i >/dev/null 2>&1 || return 1
+    local output
+    # What Wine said goes to the caller only when the prefix could not be made.
+    output=$(WINEPREFIX="$1" wine wineboot -i 2>&1) || { printf '%s\n' "$output" | tail -n 5 >&2; return 1; }
     WINEPREFIX="$1" wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
         >/dev/null 2>&1 || return 1
     # Xvfb has no window manager: with managed windows Wine waits two seconds for one every time
@@ -15,6 +30,22 @@ make_prefix() {
     WINEPREFIX="$1" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
         >/dev/null 2>&1 || return 1
     WINEPREFIX="$1" wineserver -w
+}
+
+# The library folders are nearly the whole prefix (over 1 GB of a 64-bit one): a copy links their
+# files to the base prefix's instead of copying them. Nothing writes into a library in place; a
+# scenario that puts one there removes the old file first.
+library_folders=(drive_c/windows/system32 drive_c/windows/syswow64)
+
+# copy_prefix BASE DIR: a prefix of its own for one scenario.
+copy_prefix() {
+    local base="$1" copy="$2" folder
+    mkdir -p "$copy" || return 1
+    tar -C "$base" "${library_folders[@]/#/--exclude=./}" -cf - . | tar -C "$copy" -xf - || return 1
+    for folder in "${library_folders[@]}"; do
+        [ -d "$base/$folder" ] && { cp -al "$base/$folder" "$copy/$folder" || return 1; }
+    done
+    return 0
 }
 
 # start_xvfb DIR: starts a private X server; sets DISPLAY and XVFB_PID.

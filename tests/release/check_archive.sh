@@ -2,13 +2,15 @@
 # Makes the release archive from the vittrel.exe that the other tests run, the way
 # scripts/package.sh does, and checks what a technician receives: the file list, CR LF texts,
 # checksums that hold, a stripped program without a link time, and that the vittrel.exe taken out
-# of the archive starts under Wine and shows the sheet (the driver's start-up scenario).
-#   check_archive.sh SOURCE_ROOT WORK_DIR      with VITTREL_WIN_BIN and E2E_WORK set
+# of the archive starts under Wine and shows the sheet (the driver's start-up scenario), where this
+# host runs 32-bit programs.
+#   check_archive.sh SOURCE_ROOT WORK_DIR      with VITTREL_WIN_BIN set, and E2E_WORK where the
+#                                              program is to be started
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root="$1"
 work="$2"
-: "${VITTREL_WIN_BIN:?}" "${E2E_WORK:?}"
+: "${VITTREL_WIN_BIN:?}"
 status=0
 check() { # description, command...
     local what="$1"
@@ -49,10 +51,14 @@ pe=$(od -An -tu4 -j60 -N4 vittrel.exe | tr -d ' ')
 stamp=$(od -An -tu4 -j$((pe + 8)) -N4 vittrel.exe | tr -d ' ')
 check "vittrel.exe carries no link time (PE time stamp $stamp)" [ "$stamp" = 0 ]
 
-# The driver starts the vittrel.exe that lies beside it.
-cp "$VITTREL_WIN_BIN/vittrel-driver.exe" .
-VITTREL_WIN_BIN="$work/files" "$here/../e2e/run_scenario.sh" startup release_archive
-check "the vittrel.exe taken out of the archive starts and shows the sheet" [ $? -eq 0 ]
+if [ -n "${E2E_WORK:-}" ]; then
+    # The driver starts the vittrel.exe that lies beside it.
+    cp "$VITTREL_WIN_BIN/vittrel-driver.exe" .
+    VITTREL_WIN_BIN="$work/files" "$here/../e2e/run_scenario.sh" startup release_archive
+    check "the vittrel.exe taken out of the archive starts and shows the sheet" [ $? -eq 0 ]
+else
+    echo "skipped - the vittrel.exe taken out of the archive is not started: this host runs no 32-bit programs"
+fi
 
 [ $status -eq 0 ] && rm -rf "$work"
 exit $status
