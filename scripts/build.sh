@@ -9,7 +9,7 @@ source scripts/host.sh
 decide_wine_kind
 jobs=$(nproc)
 for target in i686:win x86_64:win64; do
-    cmake -S . -B "build/${target#*:}" -DCMAKE_TOOLCHAIN_FILE="cmake/mingw-${target%%:*}.cmake" \
+    cmake --no-warn-unused-cli -S . -B "build/${target#*:}" -DCMAKE_TOOLCHAIN_FILE="cmake/mingw-${target%%:*}.cmake" \
         -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build "build/${target#*:}" -j"$jobs"
 done

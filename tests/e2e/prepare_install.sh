@@ -118,9 +118,11 @@ prepare_install_libraries_in_system32() {
     install_config "$1" "${install_system_section[@]}" '[Drivers]' 'Multimedia=C:\Kelvorn32\MM'
 }
 
-# Only Wine's own system32\msvcrt20.dll, which is smaller than the product's copy.
+# Only Wine's own 32-bit msvcrt20.dll, which is smaller than the product's copy. A Wine without its
+# 32-bit half, on a host that cannot run 32-bit programs, has none: a file of its size stands in.
 prepare_install_wine_msvcrt20() {
     install_directories "$1"
+    [ -f "$(library_dir "$1" system32)/msvcrt20.dll" ] || install_library "$1" system32 msvcrt20.dll 125217
     install_library "$1" system mfc30.dll 300000
     install_config "$1" "${install_system_section[@]}" '[Drivers]' 'Multimedia=C:\Kelvorn32\MM'
 }
