@@ -115,11 +115,14 @@ std::string ComposeReport(const ReportSnapshot& snapshot) {
 }
 
 std::string ComposeSaveFailureMessage(const std::string& fullPath, const std::string& systemMessage,
-                                      uint32_t errorCode) {
+                                      uint32_t errorCode, const std::string& leftOverPath) {
     std::string reason = systemMessage;
     while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' || reason.back() == ' '))
         reason.pop_back();
     if (reason.empty())
         reason = "Error " + std::to_string(errorCode) + ".";
-    return "The report could not be saved to " + fullPath + ".\r\n" + reason;
+    std::string message = "The report could not be saved to " + fullPath + ".\r\n" + reason;
+    if (!leftOverPath.empty())
+        message += "\r\nThe file " + leftOverPath + " was left behind and can be deleted.";
+    return message;
 }

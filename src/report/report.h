@@ -45,6 +45,7 @@ std::string ComposeReport(const ReportSnapshot& snapshot);
 
 // What the user is told when the report could not be saved: the file's full path and the
 // system's message for the error (its trailing line break dropped). When the system has no
-// message for the code, the code itself is given.
+// message for the code, the code itself is given. A file that the save made and could not remove
+// again is named last, so that the user can delete it.
 std::string ComposeSaveFailureMessage(const std::string& fullPath, const std::string& systemMessage,
-                                      uint32_t errorCode);
+                                      uint32_t errorCode, const std::string& leftOverPath = "");

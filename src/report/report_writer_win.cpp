@@ -1,20 +1,20 @@
-// The report writer: reads the pages' members and list boxes, writes the composed file whole and
-// checks every step, so that a report that could not be saved never looks saved.
+// The report writer: reads the pages' members and list boxes, and saves the composed file through
+// the kernel's file calls, checking every one, so that a report that could not be saved never
+// looks saved.
 #include "report/report_writer_win.h"
 
 #include <windows.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "report/report.h"
+#include "report/report_file.h"
 #include "sheet/my_property_sheet.h"
 #include "sheet/page_flags.h"
 
 namespace {
 
-const char kReportFileName[] = "Vittrel.log";
 const char kMessageCaption[] = "Vittrel Kelvorn32";
 
 // A list's items in list order; a list that answers its count with an error reads as empty.
@@ -63,31 +63,72 @@ DWORD LastErrorOr(DWORD fallback) {
     return error != ERROR_SUCCESS ? error : fallback;
 }
 
-// Creates the file anew and writes all of the bytes; ERROR_SUCCESS, or the error of the first
-// step that failed. A file that could not be created is left alone: it is another program's.
-DWORD WriteNewFile(const char* name, const std::string& bytes) {
-    HANDLE file = CreateFileA(name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return LastErrorOr(ERROR_OPEN_FAILED);
-    DWORD error = ERROR_SUCCESS;
-    size_t done = 0;
-    while (error == ERROR_SUCCESS && done < bytes.size()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 0x100000));
-        DWORD written = 0;
-        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr))
-            error = LastErrorOr(ERROR_WRITE_FAULT);
-        else if (written == 0)
-            error = ERROR_DISK_FULL; // a write that stores nothing: the volume has no room left
-        done += written;
-    }
-    if (!CloseHandle(file) && error == ERROR_SUCCESS)
-        error = LastErrorOr(ERROR_WRITE_FAULT);
-    // A cut-off report must not lie there looking like a whole one (the disk filled up midway).
-    if (error != ERROR_SUCCESS)
-        DeleteFileA(name);
-    return error;
+// ERROR_SUCCESS, or the error of the call that just failed.
+uint32_t ResultOf(BOOL succeeded, DWORD fallback) {
+    return succeeded ? ERROR_SUCCESS : LastErrorOr(fallback);
 }
+
+// The current directory's files through the kernel's file calls.
+class WindowsReportFiles : public ReportFiles {
+public:
+    ~WindowsReportFiles() override {
+        if (m_file != INVALID_HANDLE_VALUE)
+            CloseHandle(m_file);
+    }
+    uint32_t CreateNew(const std::string& name) override { return Open(name, 0, CREATE_NEW); }
+    uint32_t OpenExisting(const std::string& name) override {
+        return Open(name, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING);
+    }
+    uint32_t ReadAll(std::string& bytes) override {
+        if (const uint32_t error = Rewind())
+            return error;
+        bytes.clear();
+        for (;;) {
+            char chunk[4096];
+            DWORD read = 0;
+            if (!ReadFile(m_file, chunk, sizeof(chunk), &read, nullptr))
+                return LastErrorOr(ERROR_READ_FAULT);
+            if (read == 0)
+                return ERROR_SUCCESS;
+            bytes.append(chunk, read);
+        }
+    }
+    uint32_t Write(const char* data, uint32_t size, uint32_t& written) override {
+        DWORD done = 0;
+        const BOOL succeeded = WriteFile(m_file, data, size, &done, nullptr);
+        written = done;
+        return ResultOf(succeeded, ERROR_WRITE_FAULT);
+    }
+    uint32_t Rewind() override {
+        return SetFilePointer(m_file, 0, nullptr, FILE_BEGIN) == 0 ? ERROR_SUCCESS : LastErrorOr(ERROR_SEEK);
+    }
+    uint32_t EndHere() override { return ResultOf(SetEndOfFile(m_file), ERROR_WRITE_FAULT); }
+    uint32_t Close() override {
+        const BOOL closed = CloseHandle(m_file);
+        m_file = INVALID_HANDLE_VALUE;
+        return ResultOf(closed, ERROR_WRITE_FAULT);
+    }
+    uint32_t Replace(const std::string& from, const std::string& to) override {
+        return ResultOf(
+            MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH),
+            ERROR_ACCESS_DENIED);
+    }
+    uint32_t Rename(const std::string& from, const std::string& to) override {
+        return ResultOf(MoveFileA(from.c_str(), to.c_str()), ERROR_ACCESS_DENIED);
+    }
+    uint32_t Remove(const std::string& name) override {
+        return ResultOf(DeleteFileA(name.c_str()), ERROR_ACCESS_DENIED);
+    }
+
+private:
+    uint32_t Open(const std::string& name, DWORD sharing, DWORD disposition) {
+        m_file = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, sharing, nullptr, disposition,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+        return m_file == INVALID_HANDLE_VALUE ? LastErrorOr(ERROR_OPEN_FAILED) : ERROR_SUCCESS;
+    }
+
+    HANDLE m_file = INVALID_HANDLE_VALUE;
+};
 
 std::string FullPathOf(const char* name) {
     const DWORD needed = GetFullPathNameA(name, 0, nullptr, nullptr);
@@ -113,10 +154,13 @@ std::string SystemMessage(DWORD error) {
 } // namespace
 
 void SaveReport(const CMyPropertySheet& sheet) {
-    const DWORD error = WriteNewFile(kReportFileName, ComposeReport(TakeSnapshot(sheet)));
-    if (error == ERROR_SUCCESS)
+    WindowsReportFiles files;
+    const SaveOutcome outcome =
+        SaveReportFile(files, ComposeReport(TakeSnapshot(sheet)), GetCurrentProcessId());
+    if (outcome.error == ERROR_SUCCESS)
         return;
-    const std::string text =
-        ComposeSaveFailureMessage(FullPathOf(kReportFileName), SystemMessage(error), error);
+    const std::string leftOver = outcome.leftOverFile.empty() ? "" : FullPathOf(outcome.leftOverFile.c_str());
+    const std::string text = ComposeSaveFailureMessage(FullPathOf(kReportFileName),
+                                                       SystemMessage(outcome.error), outcome.error, leftOver);
     MessageBoxA(sheet.GetSafeHwnd(), text.c_str(), kMessageCaption, MB_OK | MB_ICONERROR);
 }

@@ -16,16 +16,18 @@ prepare_hostile_profiles() {
 prepare_repeat_repair() { install_repairable_config "$1"; }
 
 # The current directory or its Vittrel.log can be locked (made immutable) and unlocked, and full/ is a
-# small volume with no room left, which can be freed: the driver asks for each by a request file in
-# the scenario's folder, and a watcher here does it.
+# small volume with no room left, which can be freed and filled again: the driver asks for each by a
+# request file in the scenario's folder, and a watcher here does it.
 prepare_hostile_save() {
     local dir="$1"
     mkdir -p "$dir/full" || return 1
     mount -t tmpfs -o size=256k tmpfs "$dir/full" || { echo "cannot mount a small volume"; return 1; }
-    dd if=/dev/zero of="$dir/full/filler" bs=4k 2>/dev/null
+    fill_volume "$dir/full"
     hardening_host_watcher "$dir" &
     echo $! >"$dir/watcher.pid"
 }
+
+fill_volume() { dd if=/dev/zero of="$1/filler" bs=4k 2>/dev/null; }
 
 hardening_host_watcher() {
     local dir="$1" request action
@@ -39,6 +41,7 @@ hardening_host_watcher() {
             lock-file) chattr +i "$dir/cwd/Vittrel.log" ;;
             unlock-file) chattr -i "$dir/cwd/Vittrel.log" ;;
             free) rm -f "$dir/full/filler" ;;
+            fill) fill_volume "$dir/full" ;;
             esac
             rm -f "$request"
             : >"$dir/done-$action"

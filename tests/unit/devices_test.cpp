@@ -204,6 +204,8 @@ TEST(AuxListName, PrefixLengthByNameLength) {
         {"8 characters, first 5 agree", "CD AudiX", "CD AuYYY", 3, "CD AudiX - Aux 4."},
         {"8 characters, first 4 agree", "CD AudiX", "CD AYYYY", 1, "CD AudiX"},
         {"13 characters, previous shorter than 5", "Aux In Jacks1", "Aux", 1, "Aux In Jacks1"},
+        {"13 characters, first 5 agree", "Aux In Jacks1", "Aux IXXXXXXXX", 1, "Aux In Jacks1 - Aux 2."},
+        {"14 characters, first 5 agree, not 6", "Aux In Jacks12", "Aux IXXXXXXXXX", 1, "Aux In Jacks12"},
         {"20 characters, first 12 agree", twelve + "r Line12", twelve + "XXXXXXXXX", 1,
          twelve + "r Line12 - Aux 2."},
         {"20 characters, first 11 agree", twelve + "r Line12", "Sound BlastXXXXXXXXX", 1,

@@ -1,7 +1,11 @@
-// The report file byte for byte, from snapshots of the pages, and the text of a failed save.
+// The report file byte for byte, from snapshots of the pages; what a save leaves in the folder,
+// whichever step fails; and the text of a failed save.
 #include "report/report.h"
+#include "report/report_file.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace {
 
@@ -111,21 +115,131 @@ TEST(ComposeReport, WholeFile) {
     }
 }
 
+// The current directory in memory, on a volume of `room` bytes. A call named in `failures` fails
+// with that error ("remove" is named with its file); kStoresNothing: every write succeeds and
+// stores nothing, until the hundredth answers kAskedForever.
+constexpr uint32_t kStoresNothing = 0xFFFFFFFF, kAskedForever = 0xFFFFFFFE;
+using Folder = std::map<std::string, std::string>;
+
+class MemoryFiles : public ReportFiles {
+public:
+    Folder files;
+    std::map<std::string, uint32_t> failures;
+    size_t room = 1000;
+
+    uint32_t CreateNew(const std::string& name) override {
+        return Fail("create") ? Fail("create") : files.count(name) ? kErrorFileExists : Open(name, true);
+    }
+    uint32_t OpenExisting(const std::string& name) override {
+        return Fail("open") ? Fail("open") : files.count(name) ? Open(name, false) : kErrorFileNotFound;
+    }
+    uint32_t ReadAll(std::string& bytes) override { return bytes = files[m_open], m_at = bytes.size(), 0; }
+    uint32_t Write(const char* data, uint32_t size, uint32_t& written) override {
+        if (Fail("write"))
+            return Fail("write") != kStoresNothing ? Fail("write")
+                   : ++m_idleWrites == 100         ? kAskedForever
+                                                   : 0;
+        size_t used = 0;
+        for (const auto& file : files)
+            used += file.second.size();
+        // What fits is stored before the volume is found full, as by a write of many parts.
+        written = static_cast<uint32_t>(std::min(size_t{size}, room - used + files[m_open].size() - m_at));
+        files[m_open].replace(m_at, written, data, written);
+        m_at += written;
+        return written < size ? kErrorDiskFull : 0;
+    }
+    uint32_t Rewind() override { return m_at = 0, 0; }
+    uint32_t EndHere() override { return files[m_open].resize(m_at), 0; }
+    uint32_t Close() override { return m_open.clear(), Fail("close"); }
+    uint32_t Replace(const std::string& from, const std::string& to) override {
+        return Fail("replace") ? Fail("replace") : Move(from, to);
+    }
+    uint32_t Rename(const std::string& from, const std::string& to) override {
+        return files.count(to) ? kErrorAlreadyExists : Move(from, to);
+    }
+    uint32_t Remove(const std::string& name) override {
+        return Fail("remove " + name) ? Fail("remove " + name) : files.erase(name) ? 0 : kErrorFileNotFound;
+    }
+
+private:
+    uint32_t Fail(const std::string& call) const { return failures.count(call) ? failures.at(call) : 0; }
+    uint32_t Move(const std::string& from, const std::string& to) {
+        return files[to] = files[from], files.erase(from), 0;
+    }
+    uint32_t Open(const std::string& name, bool empty) {
+        EXPECT_EQ("", m_open) << "a second file opened while one is open";
+        m_open = name;
+        return files[name] = empty ? "" : files[name], m_at = 0, 0;
+    }
+
+    std::string m_open;
+    size_t m_at = 0;
+    int m_idleWrites = 0;
+};
+
+TEST(SaveReportFile, EarlierReportKeptWhicheverStepFails) {
+    // An earlier report longer than the new one, but for one that must leave the new one short of room.
+    const std::string report(30, 'r'), earlier(40, 'e'), newFile = "~vtl04D2.tmp";
+    const Folder none, before = {{kReportFileName, earlier}}, after = {{kReportFileName, report}};
+    const Folder shorter = {{kReportFileName, std::string(20, 'e')}}, mine = {{newFile, "mine"}};
+    const Folder leftOver = {{kReportFileName, earlier}, {newFile, report}};
+    const uint32_t kWin95 = kErrorCallNotImplemented, kFull = kErrorDiskFull;
+    const std::map<std::string, uint32_t> stuck = {{"close", 29}, {"remove " + newFile, 5}};
+    const std::map<std::string, uint32_t> held95 = {
+        {"replace", kWin95}, {"remove Vittrel.log", 32}, {"open", 32}};
+    const struct {
+        const char* what;
+        Folder folder;
+        std::map<std::string, uint32_t> failures;
+        size_t room;
+        uint32_t error;
+        Folder expected;
+    } cases[] = {
+        {"replaces the earlier report", before, {}, 70, 0, after},
+        {"a user's file of the new file's name", mine, {}, 1000, 0, {{newFile, "mine"}, *after.begin()}},
+        {"writes that store nothing", before, {{"write", kStoresNothing}}, 1000, kFull, before},
+        {"the new file does not close", before, {{"close", 29}}, 1000, 29, before},
+        {"... nor removed: it is named", before, stuck, 1000, 29, leftOver},
+        {"no new file may be made: in place", before, {{"create", 5}}, 1000, 0, after},
+        {"in place, full volume: earlier bytes put back", shorter, {{"create", 5}}, 29, kFull, shorter},
+        {"no room for the new file: never in place", before, {{"create", kFull}}, 1000, kFull, before},
+        {"Windows 95: removed, then renamed", before, {{"replace", kWin95}}, 1000, 0, after},
+        {"Windows 95: a first report", none, {{"replace", kWin95}}, 1000, 0, after},
+        {"Windows 95: held open, sharing nothing", before, held95, 1000, 32, before},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.what);
+        MemoryFiles files;
+        files.files = row.folder;
+        files.failures = row.failures;
+        files.room = row.room;
+        const SaveOutcome outcome = SaveReportFile(files, report, 0x304D2);
+        EXPECT_EQ(row.error, outcome.error);
+        EXPECT_EQ(row.expected, files.files);
+        EXPECT_EQ(row.expected.count(newFile) && !row.folder.count(newFile) ? newFile : "",
+                  outcome.leftOverFile);
+    }
+}
+
 TEST(ComposeSaveFailureMessage, PathAndSystemMessage) {
     const struct {
         const char* systemMessage;
         uint32_t code;
+        const char* leftOver;
         const char* expected;
     } cases[] = {
-        {"Sharing violation.\r\n", 32,
+        {"Sharing violation.\r\n", 32, "",
          "The report could not be saved to C:\\run\\Vittrel.log.\r\nSharing violation."},
-        {"Access denied.", 5, "The report could not be saved to C:\\run\\Vittrel.log.\r\nAccess denied."},
-        {"", 1234, "The report could not be saved to C:\\run\\Vittrel.log.\r\nError 1234."},
+        {"Access denied.", 5, "", "The report could not be saved to C:\\run\\Vittrel.log.\r\nAccess denied."},
+        {"", 1234, "", "The report could not be saved to C:\\run\\Vittrel.log.\r\nError 1234."},
+        {"Disk full.\r\n", 112, "C:\\run\\~vtl04D2.tmp",
+         "The report could not be saved to C:\\run\\Vittrel.log.\r\nDisk full.\r\n"
+         "The file C:\\run\\~vtl04D2.tmp was left behind and can be deleted."},
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.systemMessage);
-        EXPECT_EQ(row.expected,
-                  ComposeSaveFailureMessage("C:\\run\\Vittrel.log", row.systemMessage, row.code));
+        EXPECT_EQ(row.expected, ComposeSaveFailureMessage("C:\\run\\Vittrel.log", row.systemMessage, row.code,
+                                                          row.leftOver));
     }
 }
 

@@ -227,10 +227,12 @@ const char kCdText[] = "Has audio output from an internal CD-ROM drive.";
 const char kJacksText[] = "Has audio output from auxiliary input jacks.";
 
 // Six wave devices, of which the pages list four; ten auxiliary devices, of which eight are
-// queried, two do not exist, one fails its query and one its volume. Windows NT 4.0, so the
-// Braille page only says that there is nothing to check.
+// queried, two do not exist, one fails its query and one its volume. On each page a name fills
+// its field with no terminator. Windows NT 4.0, so the Braille page only says that there is
+// nothing to check.
 void DevicesScripted() {
     const std::string longName = "Scripted Wave Device With A Name Longer Than Its Field";
+    const std::string longAuxName = "Auxiliary Line In Jacks, A Name Longer Than Its Field";
     const WaveDevice wave[6] = {
         {1, 2, 0x0400, 0x0155, 1, 0x3F, "Scripted Wave A"},
         {0, 0, 0, 0, 0, 0, "", true},
@@ -249,8 +251,8 @@ void DevicesScripted() {
         {"2", 0, 0, 0, 0, 0, "Gone", "0"},
         {"0", 3, 6, 0x0300, 3, 2, "CD Audio", "0"},
         {"11", 0, 0, 0, 0, 0, "Broken", "0x4000"},
-        {"0", 1, 1, 0x0A00, 2, 0, "Line In", "fail"},
-        {"0", 1, 2, 0x0A01, 2, 1, "Line In", "0xFFFF0000"},
+        {"0", 1, 1, 0x0A00, 2, 0, longAuxName, "fail"},
+        {"0", 1, 2, 0x0A01, 2, 1, longAuxName, "0xFFFF0000"},
         {"0", 8, 8, 0, 1, 1, "Eighth", "0"},
         {"0", 9, 9, 0, 1, 1, "Ninth", "0"},
     };
@@ -277,8 +279,9 @@ void DevicesScripted() {
 
     page = app.ShowPage(kAuxTab);
     list = GetDlgItem(page, IDC_AUX_DEVICE_LIST);
-    CheckEntries({"CD Audio", "CD Audio - Aux 3.", "CD Audio - Aux 5.", "", "Line In", "Line In - Aux 8."},
-                 list, "aux page");
+    const std::string cut = longAuxName.substr(0, 32);
+    CheckEntries({"CD Audio", "CD Audio - Aux 3.", "CD Audio - Aux 5.", "", cut, cut + " - Aux 8."}, list,
+                 "aux page");
     CheckEqual(0, Selection(list), "aux page: the first entry is selected");
     const std::vector<std::string> device1 = {
         "4.", "3.", "1.5.", kCdText, "Supports Left/Right Volume Control.", "100 %"};
@@ -329,7 +332,7 @@ void SetBraillePort(const std::string& original, const std::string& port) {
 
 // Windows 95, C:\Kelvorn32 without its DRIVER16\ABTWIN.DLL, LPT1 leading to a device that opens
 // (prepare_braille_win95). Each change below is followed by a click on the display's entry or the
-// Down key on it, which must check again.
+// Down key on it, which must check again; at the end, the same port is checked again and again.
 void BrailleWin95() {
     SetWindowsVersion("win95");
     const std::string systemIni = ReadFileBytes(WindowsPath("system.ini"));
@@ -358,10 +361,11 @@ void BrailleWin95() {
              SetBraillePort(systemIni, "");
          },
          kBrailleNoPortStatus},
-        {"LPT1 held by another program",
+        {"LPT1 held by another program, which shares it",
          [&] {
              SetBraillePort(systemIni, "LPT1");
-             held = CreateFileA("LPT1", GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+             held = CreateFileA("LPT1", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
              Check(held != INVALID_HANDLE_VALUE, "the driver holds LPT1");
          },
          BraillePortUnavailableStatus("LPT1")},
@@ -391,6 +395,15 @@ void BrailleWin95() {
                    std::string("selected again: ") + step.change);
         CheckEqual(0, Selection(list), std::string(step.change) + ": the display stays selected");
     }
+
+    // Every check closes the port again: the next one finds it free, and so does another program.
+    SetBraillePort(systemIni, "LPT1");
+    for (int check = 0; check < 10; ++check)
+        Select(app, list, 0);
+    CheckEqual(BrailleFoundStatus("LPT1"), ControlText(page, IDC_BRAILLE_STATUS), "LPT1 checked ten times");
+    held = CreateFileA("LPT1", GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    Check(held != INVALID_HANDLE_VALUE, "then the driver opens LPT1 sharing nothing");
+    CloseHandle(held);
     Check(app.ExitWithButton(), "Exit ends the program");
 }
 

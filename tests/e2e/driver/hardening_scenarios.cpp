@@ -304,7 +304,7 @@ void HostileSpooler() {
 
 // Asks the scenario's shell (prepare_hostile_save) to do what only the host can, and waits until
 // it has: "lock" and "unlock" the current directory or ("lock-file", "unlock-file") the
-// Vittrel.log in it, "free" the full volume.
+// Vittrel.log in it, "free" the full volume and "fill" it again.
 bool AskHost(const std::string& action) {
     const std::string done = OutputDirectory() + "\\done-" + action;
     DeleteFileA(done.c_str());
@@ -320,16 +320,19 @@ std::string FullPath(const std::string& file) {
 }
 
 // "Save To File" fails with `error`: one box owned by the sheet with the file's full path and the
-// system's reason, then the sheet is usable on the same page, and no report lies there unless it
-// was there before.
+// system's reason, then the sheet is usable on the same page, and the report's folder holds what it
+// held before, an earlier report byte for byte.
 void CheckSaveFails(const Vittrel& app, const std::string& report, DWORD error, const std::string& when) {
+    const std::string folder =
+        report.find('\\') == std::string::npos ? "." : report.substr(0, report.rfind('\\'));
+    const std::vector<std::string> entries = FolderEntries(folder);
+    const std::string earlier = ReadFileBytes(report);
     char reason[512] = {};
     FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
                    MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reason, sizeof(reason), nullptr);
     std::string expected = "The report could not be saved to " + FullPath(report) + ".\r\n" + reason;
     while (!expected.empty() && (expected.back() == '\n' || expected.back() == '\r'))
         expected.pop_back();
-    const bool existed = GetFileAttributesA(report.c_str()) != INVALID_FILE_ATTRIBUTES;
     const int tab = app.CurrentTab();
     app.PressButton(IDC_SHEET_SAVE_TO_FILE);
     HWND box = app.WaitForTopLevel("Vittrel Kelvorn32");
@@ -347,8 +350,8 @@ void CheckSaveFails(const Vittrel& app, const std::string& report, DWORD error, 
     CheckEqual(tab, app.CurrentTab(), when + ": the same page is in front");
     Check(app.ShowPage((tab + 1) % 6) != nullptr && app.ShowPage(tab) != nullptr,
           when + ": the sheet still changes pages");
-    CheckEqual(existed, GetFileAttributesA(report.c_str()) != INVALID_FILE_ATTRIBUTES,
-               when + ": no Vittrel.log left behind that was not there before");
+    Check(entries == FolderEntries(folder), when + ": no file left behind, none gone");
+    CheckEqual(earlier, ReadFileBytes(report), when + ": the earlier report is as it was");
 }
 
 // Saves and compares with a save that can write: the file must be a whole report.
@@ -360,8 +363,9 @@ void CheckSaveWorks(const Vittrel& app, const std::string& report, const std::st
     CheckAllSections(ReadFileBytes(report), when);
 }
 
-// A read-only Vittrel.log and a current directory where nothing can be created, one after the
-// other in one run; then a run whose current directory is a full volume. Each failure is told,
+// A read-only Vittrel.log, then also in a current directory where nothing can be created, then
+// writable there (it is written in place); then no Vittrel.log in that directory; then a run whose
+// current directory is a full volume, with no report and with a whole one. Each failure is told,
 // and once the cause is gone the same sheet saves.
 void HostileSave() {
     Vittrel app;
@@ -372,12 +376,14 @@ void HostileSave() {
     // immutable, so that it is read-only for everyone, as the attribute alone makes it on Windows.
     WriteFileBytes("Vittrel.log", "an older report");
     SetFileAttributesA("Vittrel.log", FILE_ATTRIBUTE_READONLY);
-    if (AskHost("lock-file")) {
+    if (AskHost("lock-file"))
         CheckSaveFails(app, "Vittrel.log", ERROR_ACCESS_DENIED, "read-only Vittrel.log");
-        CheckEqual("an older report", ReadFileBytes("Vittrel.log"), "the read-only file is left as it was");
-        AskHost("unlock-file");
-    }
+    if (AskHost("lock"))
+        CheckSaveFails(app, "Vittrel.log", ERROR_ACCESS_DENIED, "read-only Vittrel.log, locked directory");
+    AskHost("unlock-file");
     SetFileAttributesA("Vittrel.log", FILE_ATTRIBUTE_NORMAL);
+    CheckSaveWorks(app, "Vittrel.log", "writable Vittrel.log, locked directory");
+    AskHost("unlock");
     CheckSaveWorks(app, "Vittrel.log", "Vittrel.log writable again");
 
     DeleteFileA("Vittrel.log");
@@ -397,6 +403,11 @@ void HostileSave() {
     CheckSaveFails(onFull, report, ERROR_DISK_FULL, "full volume");
     if (AskHost("free"))
         CheckSaveWorks(onFull, report, "volume with room again");
+    if (AskHost("fill")) {
+        CheckSaveFails(onFull, report, ERROR_DISK_FULL, "full volume, a whole earlier report");
+        if (AskHost("free"))
+            CheckSaveWorks(onFull, report, "volume with room again");
+    }
     Check(onFull.ExitWithButton(), "Exit ends the program");
 }
 

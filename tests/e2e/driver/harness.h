@@ -45,6 +45,8 @@ extern const int kPageMarkers[6];
 
 std::string ReadFileBytes(const std::string& path, bool* exists = nullptr);
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
+// The names of the files and folders in a folder, sorted, without "." and "..".
+std::vector<std::string> FolderEntries(const std::string& folder);
 
 // A part of the screen as it shows now: bottom-up 24-bit rows, described by `header`.
 std::string CaptureScreen(const RECT& rect, BITMAPINFOHEADER& header);

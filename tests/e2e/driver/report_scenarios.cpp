@@ -159,7 +159,9 @@ void CheckFailureBox(HWND box, const std::string& expectedText) {
 
 // The main directory is missing, so each of the six reasons has a solution line of its own by
 // position, whichever is selected (prepare_report_file_held); no ALSA configuration, so no wave
-// device. Another program holds Vittrel.log open, sharing nothing, when "Save To File" is pressed.
+// device. Another program holds an earlier Vittrel.log open, sharing nothing, when "Save To File"
+// is pressed; then a viewer holds it, letting others write; then the ports page is shown, and
+// only then the Braille and speech page, each followed by a save.
 void ReportFileHeld() {
     Vittrel app;
     if (!app.Start() || !app.WaitForSheet())
@@ -174,6 +176,9 @@ void ReportFileHeld() {
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (!Check(held != INVALID_HANDLE_VALUE, "the driver holds Vittrel.log open, sharing nothing"))
         return;
+    const std::string earlier = "An earlier report.\r\n";
+    DWORD written = 0;
+    WriteFile(held, earlier.data(), static_cast<DWORD>(earlier.size()), &written, nullptr);
     char fullPath[MAX_PATH] = {}, reason[512] = {};
     GetFullPathNameA(kReportFile, MAX_PATH, fullPath, nullptr);
     FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
@@ -196,15 +201,35 @@ void ReportFileHeld() {
           "the sheet is open and usable again");
     CheckEqual(kWaveTab, app.CurrentTab(), "the sheet shows the same page");
     CloseHandle(held);
+    CheckEqual(earlier, ReadFileBytes(kReportFile), "the earlier report is as it was");
+    Check(FolderEntries(".") == std::vector<std::string>{kReportFile}, "no other file is left in the folder");
 
+    // The report is written into the file that the viewer holds, which shows it at once.
+    HANDLE viewer = CreateFileA(kReportFile, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     Check(app.ShowPage(kInstallationTab) != nullptr, "the sheet still changes pages");
-    SaveQuietly(app, "after the file is released");
+    SaveQuietly(app, "while a viewer holds the file");
+    std::string seen(65536, '\0');
+    DWORD read = 0;
+    ReadFile(viewer, seen.data(), static_cast<DWORD>(seen.size()), &read, nullptr);
+    seen.resize(read);
+    CloseHandle(viewer);
     CheckEqual(6, static_cast<long long>(PageList(app, kInstallationTab, IDC_REASON_LIST).size()),
                "six reasons on the installation page");
     CheckEqual("<None>", First(PageList(app, kWaveTab, IDC_WAVE_DEVICE_LIST)),
                "the wave page lists no device");
-    CheckEqual(ExpectedReport(app, {1, true}), ReadFileBytes(kReportFile),
-               "the report saved after the release: each reason's own solution by position");
+    CheckEqual(ExpectedReport(app, {1, true}), seen,
+               "the report the viewer sees: each reason's own solution by position");
+    Check(FolderEntries(".") == std::vector<std::string>{kReportFile}, "no other file is left in the folder");
+
+    app.ShowPage(kPortsTab);
+    SaveQuietly(app, "after the ports page");
+    CheckEqual(ExpectedReport(app, {1, true, false, true, false}), ReadFileBytes(kReportFile),
+               "the report after the ports page: its section, none of Braille and speech");
+    app.ShowPage(kBrailleTab);
+    SaveQuietly(app, "after the Braille and speech page");
+    CheckEqual(ExpectedReport(app, {1, true, false, true, true}), ReadFileBytes(kReportFile),
+               "the report after the Braille and speech page too");
     Check(app.ExitWithButton(), "Exit ends the program");
 }
 
