@@ -24,7 +24,7 @@ struct Diagnosis {
     std::string solutionText = "N/A.";
     std::string notesText = "None.";
     int32_t solutionMode = 0;     // 1: each reason has a solution of its own
-    bool widenReasonList = false; // horizontal scrolling range of the reasons list to 800 pixels
+    bool widenReasonList = false; // horizontal scrolling range of the reasons list to 800 pixels at 96 dpi
     int outcome = 0;              // see the numbers above
 };
 

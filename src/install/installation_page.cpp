@@ -6,6 +6,7 @@
 #include "install/reason_solutions.h"
 #include "resource.h"
 #include "sheet/page_flags.h"
+#include "sheet/sheet_buttons.h"
 
 const CommandEntry<CMyPropertyPage1> CMyPropertyPage1::kCommands[1] = {
     {IDC_REASON_LIST, LBN_SELCHANGE, &CMyPropertyPage1::OnSelChangeReasonList},
@@ -51,11 +52,20 @@ void CMyPropertyPage1::DiagnoseInstallation() {
     for (const std::string& reason : diagnosis.reasons)
         m_reasonList.InsertString(position++, reason);
     if (diagnosis.widenReasonList)
-        m_reasonList.SetHorizontalExtent(800);
+        m_reasonList.SetHorizontalExtent(ScaleWithButtonWidth(800, StandardButtonWidth()));
     // Selecting by message raises no selection change: the diagnosis's own solution stays.
     if (!diagnosis.reasons.empty())
         m_reasonList.SetCurSel(0);
     UpdateData(DataDirection::MemberToControl);
+}
+
+// A standard button is 50 dialog units wide: 75 pixels in the classic font at 96 dpi, like the
+// sheet's Help button. What it measures in the page's font says how much the reasons have grown.
+int CMyPropertyPage1::StandardButtonWidth() const {
+    RECT button{0, 0, 50, 0};
+    if (!MapDialogRect(m_hWnd, &button))
+        return kClassicButtonWidth;
+    return button.right - button.left;
 }
 
 void CMyPropertyPage1::OnSelChangeReasonList() {

@@ -28,6 +28,8 @@ protected:
 private:
     // Runs the diagnosis once and shows its result.
     void DiagnoseInstallation();
+    // The width in pixels of a standard button in the page's font.
+    int StandardButtonWidth() const;
 
     // Message handlers
     void OnSelChangeReasonList();

@@ -1,6 +1,6 @@
 #!/bin/bash
 # Dumps the resources linked into vittrel.exe and checks the ones that no window shows: the
-# application manifest (the only one, compatibility section only), the version record and the
+# application manifest (the only one: compatibility and DPI awareness), the version record and the
 # icon's two images.
 set -uo pipefail
 exe="$1"
@@ -24,7 +24,7 @@ for id in e2011457-1546-43c5-a5fe-008deee3d3f0 35138b9a-5d96-4fbd-8e2d-a2440225f
 done
 check "no requested execution level" lacks 'requestedExecutionLevel'
 check "no common controls 6 dependency" lacks 'Microsoft.Windows.Common-Controls'
-check "no DPI awareness" lacks 'dpiAware'
+check "system DPI awareness" has '<dpiAware>true</dpiAware>'
 
 check "file version 1.0.0.1" has 'FILEVERSION 1, 0, 0, 1'
 check "product version 2.0.0.0" has 'PRODUCTVERSION 2, 0, 0, 0'

@@ -2,6 +2,7 @@
 list(APPEND E2E_SCENARIOS
     install_config_missing
     install_main_directory_missing
+    install_main_directory_missing_144dpi
     install_directories_missing
     install_msvcrt20_missing
     install_msvcrt20_corrupt

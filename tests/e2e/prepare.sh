@@ -13,6 +13,12 @@ library_dir() {
     mkdir -p "$(windows_dir "$1")/$folder" && echo "$(windows_dir "$1")/$folder"
 }
 
+# set_screen_dpi DPI: the screen's resolution, as Windows keeps it per user ("large fonts").
+set_screen_dpi() {
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 || return 1
+    wineserver -w
+}
+
 here_prepare=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here_prepare/prepare_install.sh"
 source "$here_prepare/prepare_ports.sh"

@@ -62,6 +62,11 @@ prepare_install_main_directory_missing() {
         'Braille16=KVCNOVOX'
 }
 
+# The same installation on a screen of 144 dpi (150 %, large fonts).
+prepare_install_main_directory_missing_144dpi() {
+    prepare_install_main_directory_missing "$1" && set_screen_dpi 144
+}
+
 prepare_install_directories_missing() {
     install_directories "$1"
     install_sound_libraries "$1"

@@ -1,23 +1,26 @@
 // Scenarios of the installation page: every outcome of the diagnosis as the page shows it (each
-// in a prefix prepared by prepare_install.sh), the runtime-library fallback to the system
+// in a prefix prepared by prepare_install.sh; one also on a screen of 144 dpi, where the buttons
+// and the reasons' scrolling range grow with the font), the runtime-library fallback to the system
 // directory, the per-reason solutions chosen by keyboard and mouse, and the repair of placeholder
 // driver entries in kvcfg_32.ini, including a repair that can't be written and one that Win32s
 // never gets to.
 #include <windows.h>
 
+#include <algorithm>
 #include <utility>
 
 #include "harness.h"
 #include "installation_texts.h"
 #include "resource.h"
 #include "scenarios.h"
+#include "sheet_checks.h"
 
 namespace {
 
 // What the installation page shows: the outcome's texts, the selection and the scrolling range.
 struct PageTexts : OutcomeTexts {
     int selected;        // LB_GETCURSEL; LB_ERR when nothing is selected
-    int horizontalRange; // LB_GETHORIZONTALEXTENT of the reasons list
+    int horizontalRange; // LB_GETHORIZONTALEXTENT of the reasons list at 96 dpi
 };
 
 const PageTexts kConfigMissing = {kConfigMissingTexts, 0, 0};
@@ -43,6 +46,44 @@ int SelectedReason(HWND page) {
     return static_cast<int>(SendMessageA(ReasonList(page), LB_GETCURSEL, 0, 0));
 }
 
+// How wide `text` is in the page's font, MS Sans Serif at 8 points on this screen, as the dialog
+// manager makes it.
+int TextWidthInPageFont(HWND list, const std::string& text) {
+    HDC dc = GetDC(list);
+    HFONT font =
+        CreateFontA(-MulDiv(8, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE,
+                    DEFAULT_CHARSET, 0, 0, PROOF_QUALITY, FF_DONTCARE, "MS Sans Serif");
+    HGDIOBJ old = SelectObject(dc, font);
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, old);
+    DeleteObject(font);
+    ReleaseDC(list, dc);
+    return size.cx;
+}
+
+// Scrolled as far right as it goes, the list shows its horizontal range up to the range's end; the
+// longest reason, drawn a pixel or two right of the list's edge, must end before it.
+void CheckLongestReasonInView(HWND list, const std::vector<std::string>& reasons, const std::string& when) {
+    int longest = -1, longestWidth = 0;
+    for (size_t i = 0; i < reasons.size(); ++i) {
+        const int width = TextWidthInPageFont(list, reasons[i]);
+        if (width > longestWidth) {
+            longest = static_cast<int>(i);
+            longestWidth = width;
+        }
+    }
+    const LRESULT range = SendMessageA(list, LB_GETHORIZONTALEXTENT, 0, 0);
+    RECT client{};
+    GetClientRect(list, &client);
+    // A range narrower than the list scrolls nowhere: then the list's own width is what shows.
+    const LRESULT shown = std::max<LRESULT>(range, client.right);
+    Check(longest >= 0 && longestWidth + 2 <= shown,
+          when + ": the list scrolls to the end of its longest reason, " + std::to_string(longest) + " (" +
+              std::to_string(longestWidth) + " pixels; range " + std::to_string(range) + ", list " +
+              std::to_string(client.right) + " wide)");
+}
+
 void CheckPage(HWND page, const PageTexts& expected, const std::string& when) {
     if (!Check(page && GetDlgItem(page, IDC_PROBLEM_TEXT), when + ": the installation page is shown"))
         return;
@@ -56,8 +97,11 @@ void CheckPage(HWND page, const PageTexts& expected, const std::string& when) {
     CheckEqual(expected.solution, ControlText(page, IDC_SOLUTION_TEXT), when + ": solution text");
     CheckEqual(expected.notes, ControlText(page, IDC_NOTES_TEXT), when + ": notes text");
     CheckEqual(expected.selected, SelectedReason(page), when + ": selected reason");
-    CheckEqual(expected.horizontalRange, SendMessageA(ReasonList(page), LB_GETHORIZONTALEXTENT, 0, 0),
+    CheckEqual(ScaledForSheet(GetParent(page), expected.horizontalRange),
+               SendMessageA(ReasonList(page), LB_GETHORIZONTALEXTENT, 0, 0),
                when + ": horizontal scrolling range of the reasons list");
+    if (expected.horizontalRange != 0)
+        CheckLongestReasonInView(ReasonList(page), reasons, when);
 }
 
 // A program run with the page shown; false when the sheet did not come up.
@@ -99,6 +143,7 @@ struct OutcomeScenario {
     const PageTexts* page;
     std::vector<FileFact> preconditions;
     void (*then)(const Vittrel& app, HWND page); // more to do on the page, or nullptr
+    int dpi = 96;                                // the screen's resolution (LogPixels)
 };
 
 // With one solution for all reasons, selecting another reason changes nothing.
@@ -126,6 +171,12 @@ const OutcomeScenario kOutcomeScenarios[] = {
      {{"kvcfg_32.ini", -1}},
      SelectInSharedSolutionMode},
     {"install_main_directory_missing", "main directory missing", &kMainDirectoryMissing, {}, nullptr},
+    {"install_main_directory_missing_144dpi",
+     "main directory missing, 144 dpi",
+     &kMainDirectoryMissing,
+     {},
+     nullptr,
+     144},
     {"install_directories_missing", "Driver16Directory entry missing", &kDirectoriesMissing, {}, nullptr},
     {"install_msvcrt20_missing",
      "a directory and msvcrt20.dll missing",
@@ -172,6 +223,7 @@ const OutcomeScenario kOutcomeScenarios[] = {
 constexpr size_t kOutcomeScenarioCount = sizeof(kOutcomeScenarios) / sizeof(kOutcomeScenarios[0]);
 
 void RunOutcome(const OutcomeScenario& scenario) {
+    CheckEqual(scenario.dpi, ScreenDpi(), "before the run: the screen's resolution in dpi");
     CheckPreconditions(scenario.preconditions);
     bool existed = false;
     const std::string before = ReadFileBytes(ConfigPath(), &existed);
@@ -179,6 +231,7 @@ void RunOutcome(const OutcomeScenario& scenario) {
     if (!StartAndWaitForSheet(app))
         return;
     CheckPage(app.CurrentPage(), *scenario.page, scenario.outcome);
+    CheckButtonRow(app, scenario.outcome);
     if (scenario.then)
         scenario.then(app, app.CurrentPage());
     Exit(app, scenario.outcome);

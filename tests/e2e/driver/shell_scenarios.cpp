@@ -4,52 +4,16 @@
 
 #include <commctrl.h>
 
-#include <cstdio>
-
 #include "harness.h"
 #include "resource.h"
 #include "scenarios.h"
+#include "sheet_checks.h"
 
 namespace {
 
 const std::vector<std::string> kTabTexts = {
     "Kelvorn32 Directory", "System Information", "Wave Devices", "Auxiliary Audio Devices", "Ports",
     "Braille && Speech"};
-
-std::string Describe(const RECT& r) {
-    char text[64];
-    std::snprintf(text, sizeof(text), "(%ld,%ld)-(%ld,%ld)", r.left, r.top, r.right, r.bottom);
-    return text;
-}
-
-void CheckButtonRow(const Vittrel& app, const std::string& where) {
-    HWND help = app.Button(IDC_SHEET_HELP);
-    Check(help && !IsWindowVisible(help), where + ": Help is hidden");
-    Check(help && !IsWindowEnabled(help), where + ": Help is disabled");
-    const struct {
-        int id;
-        const char* label;
-    } buttons[] = {{IDC_SHEET_ABOUT, "About Vittrel Kelvorn32"},
-                   {IDC_SHEET_SAVE_TO_FILE, "Save To File"},
-                   {IDC_SHEET_EXIT, "Exit"}};
-    for (const auto& button : buttons) {
-        HWND hwnd = app.Button(button.id);
-        CheckEqual(button.label, WindowText(hwnd), where + ": label of button " + std::to_string(button.id));
-        Check(IsWindowVisible(hwnd), where + ": \"" + std::string(button.label) + "\" is visible");
-        Check(IsWindowEnabled(hwnd), where + ": \"" + std::string(button.label) + "\" is enabled");
-    }
-    // Exit takes Help's place, Save To File sits 80 pixels left of it, About 307 pixels left and
-    // 50 pixels wider.
-    const RECT h = ClientRectOf(help, app.Sheet());
-    const RECT exit = ClientRectOf(app.Button(IDC_SHEET_EXIT), app.Sheet());
-    const RECT save = ClientRectOf(app.Button(IDC_SHEET_SAVE_TO_FILE), app.Sheet());
-    const RECT about = ClientRectOf(app.Button(IDC_SHEET_ABOUT), app.Sheet());
-    const RECT wantSave{h.left - 80, h.top, h.right - 80, h.bottom};
-    const RECT wantAbout{h.left - 307, h.top, h.right - 257, h.bottom};
-    CheckEqual(Describe(h), Describe(exit), where + ": Exit has Help's rectangle");
-    CheckEqual(Describe(wantSave), Describe(save), where + ": Save To File rectangle");
-    CheckEqual(Describe(wantAbout), Describe(about), where + ": About rectangle");
-}
 
 void StartUp() {
     Vittrel app;

@@ -1,0 +1,69 @@
+// Checks of the sheet's geometry that several scenarios share.
+#include "sheet_checks.h"
+
+#include <cstdio>
+
+#include "resource.h"
+
+namespace {
+
+std::string Describe(const RECT& r) {
+    char text[64];
+    std::snprintf(text, sizeof(text), "(%ld,%ld)-(%ld,%ld)", r.left, r.top, r.right, r.bottom);
+    return text;
+}
+
+} // namespace
+
+int ScreenDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+int ScaledForSheet(HWND sheet, int pixels) {
+    RECT help{};
+    GetWindowRect(GetDlgItem(sheet, IDC_SHEET_HELP), &help);
+    return MulDiv(pixels, help.right - help.left, 75);
+}
+
+void CheckButtonRow(const Vittrel& app, const std::string& where) {
+    HWND help = app.Button(IDC_SHEET_HELP);
+    Check(help && !IsWindowVisible(help), where + ": Help is hidden");
+    Check(help && !IsWindowEnabled(help), where + ": Help is disabled");
+    const struct {
+        int id;
+        const char* label;
+    } buttons[] = {{IDC_SHEET_ABOUT, "About Vittrel Kelvorn32"},
+                   {IDC_SHEET_SAVE_TO_FILE, "Save To File"},
+                   {IDC_SHEET_EXIT, "Exit"}};
+    for (const auto& button : buttons) {
+        HWND hwnd = app.Button(button.id);
+        CheckEqual(button.label, WindowText(hwnd), where + ": label of button " + std::to_string(button.id));
+        Check(IsWindowVisible(hwnd), where + ": \"" + std::string(button.label) + "\" is visible");
+        Check(IsWindowEnabled(hwnd), where + ": \"" + std::string(button.label) + "\" is enabled");
+    }
+    // Exit takes Help's place, Save To File sits 80 pixels left of it, About 307 pixels left and
+    // 50 pixels wider: figures for Help's 75 pixels at 96 dpi, grown with Help's width.
+    const RECT h = ClientRectOf(help, app.Sheet());
+    const RECT exit = ClientRectOf(app.Button(IDC_SHEET_EXIT), app.Sheet());
+    const RECT save = ClientRectOf(app.Button(IDC_SHEET_SAVE_TO_FILE), app.Sheet());
+    const RECT about = ClientRectOf(app.Button(IDC_SHEET_ABOUT), app.Sheet());
+    const int saveOffset = ScaledForSheet(app.Sheet(), 80);
+    const int aboutOffset = ScaledForSheet(app.Sheet(), 307);
+    const int aboutGrowth = ScaledForSheet(app.Sheet(), 50);
+    const RECT wantSave{h.left - saveOffset, h.top, h.right - saveOffset, h.bottom};
+    const RECT wantAbout{h.left - aboutOffset, h.top, h.right - aboutOffset + aboutGrowth, h.bottom};
+    CheckEqual(Describe(h), Describe(exit), where + ": Exit has Help's rectangle");
+    CheckEqual(Describe(wantSave), Describe(save), where + ": Save To File rectangle");
+    CheckEqual(Describe(wantAbout), Describe(about), where + ": About rectangle");
+    // What the user sees at any resolution: three separate buttons, all on the sheet.
+    Check(save.right < exit.left, where + ": a gap between \"Save To File\" and \"Exit\"");
+    Check(about.right < save.left,
+          where + ": a gap between \"About Vittrel Kelvorn32\" and \"Save To File\"");
+    Check(about.right - about.left > h.right - h.left, where + ": \"About Vittrel Kelvorn32\" is the widest");
+    RECT client{};
+    GetClientRect(app.Sheet(), &client);
+    Check(about.left >= client.left && exit.right <= client.right, where + ": the row lies inside the sheet");
+}
