@@ -4,10 +4,14 @@
 #   1. under Wine and Xvfb, (a) the bare six-page sheet against (b) vittrel.exe on the same tour
 #      (every tab; vittrel.exe also saves its report once), interleaved: medians from launch to the
 #      process's end and from launch to the sheet on screen, and the ratio b/a;
-#   2. where vittrel.exe's extra time goes: two variants of the bare sheet (the program's page
-#      templates; also its DLL imports) on the same tour, and the pages' gathering timed alone;
-#   3. natively, the report composition (Google Benchmark);
-#   4. the size of build/win/bin/vittrel.exe as built and stripped.
+#   2. launch to the sheet before and after delay-loading: vittrel.exe against the same program with
+#      comctl32, winmm and winspool imported directly, as it was linked before, beside the bare sheet
+#      and its variant with the program's page templates;
+#   3. where vittrel.exe's extra time goes: two variants of the bare sheet (the program's page
+#      templates; also importing winmm and winspool) on the same tour, and the pages' gathering
+#      timed alone;
+#   4. natively, the report composition (Google Benchmark);
+#   5. the size of build/win/bin/vittrel.exe as built and stripped.
 # Usage: bash bench/run.sh [runs per program, default 10]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -44,7 +48,23 @@ driver "$runs" "a:bare-sheet=$(exe bench-bare-sheet.exe)" "b:vittrel=$(exe vittr
 echo "goal: ratio b/a at most 1.10"
 
 echo
-echo "== 2. where the difference goes: the sheet with the program's templates, then its imports too"
+echo "== 2. launch to the sheet: vittrel.exe with its libraries imported directly (before) and"
+echo "   delay-loaded (after), beside the bare sheet and its templates, $runs runs each, interleaved"
+launch="$work/launch.txt"
+driver "$runs" "a:bare-sheet=$(exe bench-bare-sheet.exe)" "templates=$(exe bench-bare-sheet-templates.exe)" \
+    "before:direct=$(exe bench-vittrel-direct-imports.exe)+save" "b:vittrel=$(exe vittrel.exe)+save" |
+    tr -d '\r' | tee "$launch"
+# The summary rows: "<program> <total> ms <to sheet> ms <ratio> <fastest> ms".
+to_sheet() { awk -v name="$1" '$1 == name && $3 == "ms" { print $4 }' "$launch"; }
+before=$(to_sheet before:direct)
+after=$(to_sheet b:vittrel)
+echo "launch to sheet: before $before ms, after $after ms, after/before $(awk -v b="$before" -v a="$after" \
+    'BEGIN { printf "%.3f", a / b }')"
+echo "goal: no slower after than before"
+
+echo
+echo "== 3. where the difference goes: the sheet with the program's templates, then winmm and winspool"
+echo "   imported too"
 driver "$(((runs + 1) / 2))" "a:bare-sheet=$(exe bench-bare-sheet.exe)" \
     "templates=$(exe bench-bare-sheet-templates.exe)" "imports=$(exe bench-bare-sheet-imports.exe)" \
     "b:vittrel=$(exe vittrel.exe)+save"
@@ -62,13 +82,13 @@ sed -E 's/ +[0-9.]+$//' "$probes" | awk '!seen[$0]++' | while IFS= read -r name;
 done
 
 echo
-echo "== 3. report composition (native, Google Benchmark)"
+echo "== 4. report composition (native, Google Benchmark)"
 build/native/bench/report_benchmark --benchmark_repetitions=5 --benchmark_report_aggregates_only=true 2>&1 |
     grep -E '^(Benchmark|-+$|Compose.*_median)'
 echo "goal: under 2 ms"
 
 echo
-echo "== 4. size of the shipped program"
+echo "== 5. size of the shipped program"
 shipped="$bin/vittrel.exe"
 stripped="$work/vittrel-stripped.exe"
 i686-w64-mingw32-strip -o "$stripped" "$shipped"

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 source scripts/host.sh
 
 packages=(cmake make g++ googletest libgtest-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb
-    xauth imagemagick python3 unzip clang libclang-rt-14-dev libbenchmark-dev)
+    xauth imagemagick python3 unzip clang libclang-rt-14-dev libbenchmark-dev llvm)
 
 # On the forced 64-bit path nothing 32-bit is added, as on a host that cannot run it.
 if ! win64_forced && kernel_runs_32bit; then

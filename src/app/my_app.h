@@ -5,5 +5,6 @@
 
 class CMyApp : public CWinApp {
 public:
+    CMyApp() : CWinApp("Vittrel Kelvorn32") {}
     bool InitInstance() override;
 };

@@ -10,7 +10,8 @@
 
 class CWinApp {
 public:
-    CWinApp();
+    // `name` is the caption of the messages that the framework shows before any window exists.
+    explicit CWinApp(const char* name);
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
     virtual ~CWinApp();
@@ -27,12 +28,14 @@ public:
     // The window that owns dialogs run without a parent (the program's main window).
     CWnd* m_pMainWnd = nullptr;
 
+    const char* Name() const { return m_name; }
     static CWinApp* Current() { return s_current; }
     HINSTANCE Instance() const { return m_instance; }
     void SetInstance(HINSTANCE instance) { m_instance = instance; }
 
 private:
     static CWinApp* s_current;
+    const char* m_name;
     HINSTANCE m_instance = nullptr;
     bool m_3dControls = false;
 };

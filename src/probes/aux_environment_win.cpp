@@ -5,9 +5,14 @@
 
 #include <mmsystem.h>
 
+#include "framework/system_library.h"
 #include "probes/device_texts.h"
 
+// winmm is loaded here, on the page's first query. Without it there is no device, as when the
+// count fails.
 uint32_t WindowsAuxEnvironment::DeviceCount() {
+    if (LoadSystemLibrary("winmm.dll") == nullptr)
+        return 0;
     return auxGetNumDevs();
 }
 

@@ -5,6 +5,8 @@
 
 #include <winspool.h>
 
+#include "framework/system_library.h"
+
 // The first spooler block; most machines' port lists fit in it.
 static constexpr DWORD kSpoolerBlockSize = 2000;
 
@@ -72,7 +74,11 @@ static DWORD EnumerateIntoBlock(DWORD size, DWORD& needed, std::vector<SpoolerPo
     return error;
 }
 
+// winspool is loaded here, on the first query. Without it the spooler answers nothing, as when its
+// call fails.
 std::optional<std::vector<SpoolerPort>> WindowsPortEnvironment::EnumerateSpoolerPorts() {
+    if (LoadSystemLibrary("winspool.drv") == nullptr)
+        return std::nullopt;
     std::vector<SpoolerPort> ports;
     DWORD needed = 0;
     const DWORD error = EnumerateIntoBlock(kSpoolerBlockSize, needed, ports);

@@ -57,3 +57,23 @@ cleanup_hostile_save() {
     mountpoint -q "$dir/full" && umount "$dir/full"
     return 0
 }
+
+# vittrel.exe and the driver in a folder of their own, with marker libraries named comctl32.dll,
+# winmm.dll and winspool.drv beside them and in the current folder. For vittrel.exe the three are
+# native first, so that Wine looks for them beside it first, as Windows does; then builtin, which is
+# what the system folder holds under Wine. The marker under its own name lets the driver see that a
+# marker tells when it is loaded. The ALSA null device gives the wave page a device to list.
+prepare_planted_libraries() {
+    local dir="$1" bin="$1/bin" marker="$VITTREL_WIN_BIN/../test-dlls/vittrel-marker.dll" name
+    mkdir -p "$bin" || return 1
+    cp "$VITTREL_WIN_BIN/vittrel.exe" "$VITTREL_WIN_BIN/vittrel-driver.exe" "$marker" "$bin/" || return 1
+    for name in comctl32.dll winmm.dll winspool.drv; do
+        cp "$marker" "$bin/$name" && cp "$marker" "$dir/cwd/$name" || return 1
+        # Wine names an override without ".dll", but with any other extension.
+        wine reg add 'HKCU\Software\Wine\AppDefaults\vittrel.exe\DllOverrides' /v "${name%.dll}" /d native,builtin /f \
+            >/dev/null 2>&1 || return 1
+    done
+    wineserver -w
+    devices_null_alsa "$dir"
+    VITTREL_WIN_BIN="$bin"
+}

@@ -1,7 +1,9 @@
 // Scenarios that prove the whole: every Windows version that Wine offers, profile files full of
-// garbage, spooler ports with very long names, reports that cannot be saved, and the repair run
-// twenty times over.
+// garbage, spooler ports with very long names, reports that cannot be saved, the repair run
+// twenty times over, and libraries planted beside the program.
 #include <windows.h>
+
+#include <mmsystem.h>
 
 #include <cstdint>
 #include <utility>
@@ -411,6 +413,47 @@ void HostileSave() {
     Check(onFull.ExitWithButton(), "Exit ends the program");
 }
 
+// ---- Libraries planted beside the program ----
+
+// Whether a process loaded the marker library at `path`: it leaves "<path>.loaded".
+bool MarkerLoaded(const std::string& path) {
+    return GetFileAttributesA((path + ".loaded").c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// The tour of every page and the report, with what winmm and winspool answered on their pages.
+void TourWithSystemLibraries(Vittrel& app) {
+    WAVEOUTCAPSA wine{};
+    waveOutGetDevCapsA(0, &wine, sizeof(wine));
+    VisitEveryPage(app, "libraries planted");
+    const std::vector<std::string> wave = ListItems(GetDlgItem(app.ShowPage(2), IDC_WAVE_DEVICE_LIST));
+    CheckEqual(wine.szPname, wave.empty() ? "" : wave.front(), "the wave page lists Wine's device (winmm)");
+    Check(!ListItems(GetDlgItem(app.ShowPage(4), IDC_PORT_SUMMARY_LIST)).empty(),
+          "the ports page lists the spooler's ports (winspool)");
+    CheckAllSections(SaveReport(app, "libraries planted"), "libraries planted");
+    Check(app.ExitWithButton(), "Exit ends the program");
+}
+
+// Marker libraries named comctl32.dll, winmm.dll and winspool.drv lie beside vittrel.exe and in its
+// current folder, searched first for it (prepare_planted_libraries). The program takes the tour and
+// saves its report with the system's libraries, and loads none of the markers.
+void PlantedLibraries() {
+    const std::string marker = BesideDriver("vittrel-marker.dll");
+    HMODULE loaded = LoadLibraryA(marker.c_str());
+    Check(loaded != nullptr && MarkerLoaded(marker), "a marker library that is loaded leaves its file");
+    if (loaded)
+        FreeLibrary(loaded);
+    {
+        Vittrel app;
+        if (app.Start() && app.WaitForSheet())
+            TourWithSystemLibraries(app);
+    }
+    // Also after a failed start: a program that loaded a marker may never show its sheet.
+    for (const char* name : {"comctl32.dll", "winmm.dll", "winspool.drv"}) {
+        Check(!MarkerLoaded(BesideDriver(name)), std::string(name) + " beside vittrel.exe was never loaded");
+        Check(!MarkerLoaded(name), std::string(name) + " in its current folder was never loaded");
+    }
+}
+
 } // namespace
 
 void AddHardeningScenarios(std::vector<Scenario>& scenarios) {
@@ -419,4 +462,5 @@ void AddHardeningScenarios(std::vector<Scenario>& scenarios) {
     scenarios.push_back({"hostile_spooler", HostileSpooler});
     scenarios.push_back({"repeat_repair", RepeatRepair});
     scenarios.push_back({"hostile_save", HostileSave});
+    scenarios.push_back({"planted_libraries", PlantedLibraries});
 }

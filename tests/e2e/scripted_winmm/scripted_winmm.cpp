@@ -1,6 +1,7 @@
 // A stand-in for winmm.dll with the five device queries that vittrel.exe makes, answering from
-// scripted_winmm.ini beside it. The driver writes that file, and may rewrite it while the program
-// runs: every call reads it afresh, so a volume changed in the file shows at the next query.
+// scripted_winmm.ini beside the program that loaded it. The driver writes that file, and may rewrite
+// it while the program runs: every call reads it afresh, so a volume changed in the file shows at
+// the next query.
 //
 //   [wave]  count=N
 //   [waveK] result=0 mid= pid= version= formats= channels= support= name=
@@ -24,12 +25,9 @@ std::string g_script;
 
 const char* Script() {
     if (g_script.empty()) {
+        // The stand-in lies in the system folder, which every scenario's prefix shares the files of.
         char path[MAX_PATH] = {};
-        HMODULE self = nullptr;
-        GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                               GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                           reinterpret_cast<LPCSTR>(&Script), &self);
-        GetModuleFileNameA(self, path, MAX_PATH);
+        GetModuleFileNameA(nullptr, path, MAX_PATH);
         g_script = path;
         g_script = g_script.substr(0, g_script.find_last_of('\\') + 1) + "scripted_winmm.ini";
     }
