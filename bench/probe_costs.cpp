@@ -7,18 +7,18 @@
 
 #include <cstdio>
 
-#include "install/diagnosis.h"
-#include "install/install_environment_win.h"
-#include "probes/aux_devices.h"
-#include "probes/aux_environment_win.h"
-#include "probes/braille.h"
-#include "probes/braille_environment_win.h"
-#include "probes/port_environment_win.h"
-#include "probes/ports.h"
-#include "probes/system_info.h"
-#include "probes/system_info_win.h"
-#include "probes/wave_devices.h"
-#include "probes/wave_environment_win.h"
+#include "pages/installation/diagnosis.h"
+#include "pages/installation/install_environment_win.h"
+#include "pages/aux/aux_devices.h"
+#include "pages/aux/aux_environment_win.h"
+#include "pages/braille/braille.h"
+#include "pages/braille/braille_environment_win.h"
+#include "pages/ports/port_environment_win.h"
+#include "pages/ports/ports.h"
+#include "pages/system_info/system_info.h"
+#include "pages/system_info/system_info_win.h"
+#include "pages/wave/wave_devices.h"
+#include "pages/wave/wave_environment_win.h"
 #include "sheet/os_version_win.h"
 
 namespace {

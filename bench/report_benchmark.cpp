@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "probes/device_texts.h"
+#include "pages/device_texts.h"
 #include "report/report.h"
 
 namespace {

@@ -5,7 +5,7 @@
 //   bad / failed             the next device does not exist / its query fails
 //   manufacturer= product= version= technology= support= volume=   fields of the last device
 // A device past those described does not exist; a device without volume= has none to read.
-#include "probes/aux_devices.h"
+#include "pages/aux/aux_devices.h"
 
 #include "fake_input.h"
 

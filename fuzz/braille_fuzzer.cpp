@@ -4,7 +4,7 @@
 //   file=<path>                            a file that opens for reading
 //   port=<name>                            a port that opens exclusively
 // Paths and port names are looked up as the platform does, up to their first NUL.
-#include "probes/braille.h"
+#include "pages/braille/braille.h"
 
 #include "fake_input.h"
 

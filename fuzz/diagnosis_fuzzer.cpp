@@ -6,7 +6,7 @@
 //   <Section>/<Key>=<value>                a configuration value, answered whole, capacity or not
 //   readonly=<key>                         writing Drivers/<key> fails
 // Paths are looked up as the platform does, up to their first NUL.
-#include "install/diagnosis.h"
+#include "pages/installation/diagnosis.h"
 
 #include "fake_input.h"
 #include "installation_texts.h"

@@ -4,7 +4,7 @@
 //   spooler=failed              the spooler query fails
 //   spooler-port=<name>         the next spooler port (spooler-port-unnamed: one without a name)
 //   monitor= description=       texts of the last spooler port (without them: missing)
-#include "probes/ports.h"
+#include "pages/ports/ports.h"
 
 #include "fake_input.h"
 

@@ -5,7 +5,7 @@
 //   failed                   the next device's query fails
 //   manufacturer= product= version= formats= channels= support=   fields of the last device
 // A device past those described fails its query.
-#include "probes/wave_devices.h"
+#include "pages/wave/wave_devices.h"
 
 #include "fake_input.h"
 

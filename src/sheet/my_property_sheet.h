@@ -8,12 +8,12 @@
 
 #include "framework/command_table.h"
 #include "framework/property_sheet.h"
-#include "install/installation_page.h"
-#include "probes/aux_devices_page.h"
-#include "probes/braille_speech_page.h"
-#include "probes/ports_page.h"
-#include "probes/system_info_page.h"
-#include "probes/wave_devices_page.h"
+#include "pages/installation/installation_page.h"
+#include "pages/aux/aux_devices_page.h"
+#include "pages/braille/braille_speech_page.h"
+#include "pages/ports/ports_page.h"
+#include "pages/system_info/system_info_page.h"
+#include "pages/wave/wave_devices_page.h"
 
 class CMyPropertySheet : public CPropertySheet {
 public:

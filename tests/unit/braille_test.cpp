@@ -1,5 +1,5 @@
 // The Braille check: its order of looking, the room of its values and its five status texts.
-#include "probes/braille.h"
+#include "pages/braille/braille.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Texts, lines, labels and list names of the wave and auxiliary device pages.
-#include "probes/aux_devices.h"
-#include "probes/device_texts.h"
-#include "probes/wave_devices.h"
+#include "pages/aux/aux_devices.h"
+#include "pages/device_texts.h"
+#include "pages/wave/wave_devices.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The installation diagnosis over an installation kept in memory: outcomes, reading capacities,
 // where the runtime libraries are looked for, and the driver-entry repair.
-#include "install/diagnosis.h"
+#include "pages/installation/diagnosis.h"
 
 #include <gtest/gtest.h>
 

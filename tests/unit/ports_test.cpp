@@ -1,5 +1,5 @@
 // Port lines, the spooler summary and the order of the ports page's gathering.
-#include "probes/ports.h"
+#include "pages/ports/ports.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The per-reason solutions by list position, and the positions that leave the solution alone.
-#include "install/reason_solutions.h"
+#include "pages/installation/reason_solutions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Memory, processor and operating-system texts of the system information page.
-#include "probes/system_info.h"
+#include "pages/system_info/system_info.h"
 
 #include <gtest/gtest.h>
 
