@@ -6,6 +6,8 @@
 #include <string>
 
 #include "framework/system_library.h"
+#include "framework/system_reason.h"
+#include "framework/system_reason_win.h"
 
 CWinApp* CWinApp::s_current = nullptr;
 
@@ -34,19 +36,6 @@ HWND MainWindowHandle() {
 
 namespace {
 
-// The system's text for `error`, without its line end; the number where the system has no text.
-std::string SystemReason(DWORD error) {
-    char* text = nullptr;
-    const DWORD length = FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-        error, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<char*>(&text), 0, nullptr);
-    std::string reason = length != 0 && text ? std::string(text, length) : std::string();
-    LocalFree(text);
-    while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' || reason.back() == ' '))
-        reason.pop_back();
-    return reason.empty() ? "Error " + std::to_string(error) + "." : reason;
-}
-
 // The sheet is comctl32's: without comctl32 the program says why and ends.
 bool LoadCommonControls(const CWinApp& app) {
     const char kLibrary[] = "comctl32.dll";
@@ -56,7 +45,7 @@ bool LoadCommonControls(const CWinApp& app) {
     const std::string path = SystemLibraryPath(kLibrary);
     const std::string text = "The program cannot start: the system library " +
                              (path.empty() ? kLibrary : path) + " could not be loaded.\r\n" +
-                             SystemReason(error);
+                             SystemReasonText(SystemMessage(error), error);
     MessageBoxA(nullptr, text.c_str(), app.Name(), MB_OK | MB_ICONERROR);
     return false;
 }

@@ -1,6 +1,7 @@
 // Composition of "Vittrel.log": one section per page that has gathered its data, in a fixed order.
 #include "report/report.h"
 
+#include "framework/system_reason.h"
 #include "pages/device_texts.h"
 
 namespace {
@@ -116,12 +117,8 @@ std::string ComposeReport(const ReportSnapshot& snapshot) {
 
 std::string ComposeSaveFailureMessage(const std::string& fullPath, const std::string& systemMessage,
                                       uint32_t errorCode, const std::string& leftOverPath) {
-    std::string reason = systemMessage;
-    while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' || reason.back() == ' '))
-        reason.pop_back();
-    if (reason.empty())
-        reason = "Error " + std::to_string(errorCode) + ".";
-    std::string message = "The report could not be saved to " + fullPath + ".\r\n" + reason;
+    std::string message =
+        "The report could not be saved to " + fullPath + ".\r\n" + SystemReasonText(systemMessage, errorCode);
     if (!leftOverPath.empty())
         message += "\r\nThe file " + leftOverPath + " was left behind and can be deleted.";
     return message;

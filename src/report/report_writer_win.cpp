@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/system_reason_win.h"
 #include "report/report.h"
 #include "report/report_file.h"
 #include "sheet/my_property_sheet.h"
@@ -139,16 +140,6 @@ std::string FullPathOf(const char* name) {
     if (length == 0 || length >= needed)
         return name;
     return std::string(path.data(), length);
-}
-
-std::string SystemMessage(DWORD error) {
-    char* text = nullptr;
-    const DWORD length = FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-        error, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<char*>(&text), 0, nullptr);
-    std::string message = length != 0 && text ? std::string(text, length) : std::string();
-    LocalFree(text);
-    return message;
 }
 
 } // namespace
