@@ -3,8 +3,8 @@
 // Two variants tell where the program's extra time goes:
 //   BARE_SHEET_PROGRAM_TEMPLATES: the program's own page templates (all their controls) instead
 //   of empty ones;
-//   BARE_SHEET_PROGRAM_IMPORTS: also imports winmm and winspool, as the program did before it
-//   delay-loaded them, so that they load at start-up; it never calls them.
+//   BARE_SHEET_PROGRAM_IMPORTS: also imports winmm and winspool, so that they load at start-up
+//   (the program loads them when their pages are first shown); it never calls them.
 #include <windows.h>
 
 #include <commctrl.h>

@@ -4,18 +4,18 @@
 #   1. under Wine and Xvfb, (a) the bare six-page sheet against (b) vittrel.exe on the same tour
 #      (every tab; vittrel.exe also saves its report once), interleaved: medians from launch to the
 #      process's end and from launch to the sheet on screen, and the ratio b/a;
-#   2. launch to the sheet before and after delay-loading: vittrel.exe against the same program with
-#      comctl32, winmm and winspool imported directly, as it was linked before, beside the bare sheet
-#      and its variant with the program's page templates;
+#   2. launch to the sheet: vittrel.exe beside the bare sheet and its variant with the program's
+#      page templates, and, when one is given, against an earlier build of vittrel.exe (before);
 #   3. where vittrel.exe's extra time goes: two variants of the bare sheet (the program's page
 #      templates; also importing winmm and winspool) on the same tour, and the pages' gathering
 #      timed alone;
 #   4. natively, the report composition (Google Benchmark);
 #   5. the size of build/win/bin/vittrel.exe as built and stripped.
-# Usage: bash bench/run.sh [runs per program, default 10]
+# Usage: bash bench/run.sh [runs per program, default 10] [an earlier vittrel.exe to compare]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs="${1:-10}"
+earlier="${2:+$(realpath "$2")}"
 bash scripts/install-deps.sh
 bash scripts/build.sh >/dev/null
 source scripts/host.sh
@@ -48,19 +48,25 @@ driver "$runs" "a:bare-sheet=$(exe bench-bare-sheet.exe)" "b:vittrel=$(exe vittr
 echo "goal: ratio b/a at most 1.10"
 
 echo
-echo "== 2. launch to the sheet: vittrel.exe with its libraries imported directly (before) and"
-echo "   delay-loaded (after), beside the bare sheet and its templates, $runs runs each, interleaved"
+echo "== 2. launch to the sheet: vittrel.exe${earlier:+ against $earlier (before)}, beside the bare"
+echo "   sheet and its templates, $runs runs each, interleaved"
 launch="$work/launch.txt"
-driver "$runs" "a:bare-sheet=$(exe bench-bare-sheet.exe)" "templates=$(exe bench-bare-sheet-templates.exe)" \
-    "before:direct=$(exe bench-vittrel-direct-imports.exe)+save" "b:vittrel=$(exe vittrel.exe)+save" |
-    tr -d '\r' | tee "$launch"
-# The summary rows: "<program> <total> ms <to sheet> ms <ratio> <fastest> ms".
-to_sheet() { awk -v name="$1" '$1 == name && $3 == "ms" { print $4 }' "$launch"; }
-before=$(to_sheet before:direct)
-after=$(to_sheet b:vittrel)
-echo "launch to sheet: before $before ms, after $after ms, after/before $(awk -v b="$before" -v a="$after" \
-    'BEGIN { printf "%.3f", a / b }')"
-echo "goal: no slower after than before"
+programs=("a:bare-sheet=$(exe bench-bare-sheet.exe)" "templates=$(exe bench-bare-sheet-templates.exe)")
+if [ -n "$earlier" ]; then
+    # Copied beside the others, so that both programs start from the same kind of folder.
+    cp "$earlier" "$work/vittrel-before.exe"
+    programs+=("before:earlier=$(windows_path "$work/vittrel-before.exe")+save")
+fi
+driver "$runs" "${programs[@]}" "b:vittrel=$(exe vittrel.exe)+save" | tr -d '\r' | tee "$launch"
+if [ -n "$earlier" ]; then
+    # The summary rows: "<program> <total> ms <to sheet> ms <ratio> <fastest> ms".
+    to_sheet() { awk -v name="$1" '$1 == name && $3 == "ms" { print $4 }' "$launch"; }
+    before=$(to_sheet before:earlier)
+    after=$(to_sheet b:vittrel)
+    echo "launch to sheet: before $before ms, after $after ms, after/before $(awk -v b="$before" -v a="$after" \
+        'BEGIN { printf "%.3f", a / b }')"
+    echo "goal: no slower after than before"
+fi
 
 echo
 echo "== 3. where the difference goes: the sheet with the program's templates, then winmm and winspool"

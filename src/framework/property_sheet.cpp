@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "framework/created_window.h"
+#include "framework/system_library.h"
 #include "framework/win_app.h"
 
 static_assert(kWindowStyleChild == WS_CHILD && kClassStyleInputMethod == CS_IME);
@@ -58,12 +59,16 @@ INT_PTR CPropertySheet::DoModal() {
     header.nStartPage = static_cast<UINT>(m_startPage);
     header.ppsp = reinterpret_cast<LPCPROPSHEETPAGEA>(descriptors.data());
 
+    // Loaded at start-up, before the first sheet: without it the program does not run.
+    const CommonControlsFunctions* comctl32 = CommonControls();
+    if (!comctl32)
+        return -1;
     m_modalEnded = false;
     m_modalResult = -1;
     m_closingCommand = 0;
     t_sheetBeingCreated = this;
     t_creationHook = SetWindowsHookExA(WH_CBT, CreationHook, nullptr, GetCurrentThreadId());
-    const INT_PTR created = PropertySheetA(&header);
+    const INT_PTR created = comctl32->PropertySheetA(&header);
     if (t_creationHook)
         UnhookWindowsHookEx(t_creationHook);
     t_creationHook = nullptr;

@@ -1,8 +1,6 @@
-// Loads the delay-loaded libraries from the system folder, and keeps the program's folder and the
-// current folder out of the library search.
+// Loads the libraries that are not known DLLs from the system folder, each with its table of
+// functions, and keeps the program's folder and the current folder out of the library search.
 #include "framework/system_library.h"
-
-#include <delayimp.h>
 
 #include "framework/kernel_function.h"
 
@@ -11,21 +9,71 @@ namespace {
 using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
 using SetDllDirectoryFunction = BOOL(WINAPI*)(LPCSTR);
 
-// The delay-load helper asks here before it loads a library itself. The library comes from the
-// system folder or not at all: LoadSystemLibrary has already answered it by then (see its
-// description), so the answer here is the module it loaded.
-FARPROC WINAPI LoadDelayedLibrary(unsigned notification, PDelayLoadInfo info) noexcept {
-    if (notification != dliNotePreLoadLibrary)
-        return nullptr;
-    return reinterpret_cast<FARPROC>(LoadSystemLibrary(info->szDll));
+// Fills one entry of a table; false when the library has no such function.
+template <typename Function> bool Find(HMODULE library, const char* name, Function& function) {
+    function = FindModuleFunction<Function>(library, name);
+    return function != nullptr;
+}
+
+// A table that is made once, on first use: `fill` looks up every function of it in the library.
+template <typename Table, typename Fill>
+const Table* LoadTable(const char* library, DWORD* error, Table& table, Fill fill) {
+    DWORD reason = ERROR_SUCCESS;
+    HMODULE module = LoadSystemLibrary(library, &reason);
+    if (module != nullptr && !fill(module, table))
+        reason = ERROR_PROC_NOT_FOUND;
+    if (error != nullptr)
+        *error = reason;
+    return reason == ERROR_SUCCESS ? &table : nullptr;
 }
 
 } // namespace
 
-// Read by the delay-load helper (MinGW-w64's runtime) on its first call into each library.
-extern "C" {
-PfnDliHook __pfnDliNotifyHook2 = LoadDelayedLibrary;
+// Each table's functions by name, as the library exports them.
+#define VITTREL_FIND(name) Find(module, #name, table.name)
+
+const CommonControlsFunctions* CommonControls(DWORD* error) {
+    static CommonControlsFunctions table;
+    static DWORD reason = ERROR_SUCCESS;
+    static const CommonControlsFunctions* const loaded =
+        LoadTable("comctl32.dll", &reason, table, [](HMODULE module, CommonControlsFunctions& table) {
+            return VITTREL_FIND(InitCommonControls) && VITTREL_FIND(PropertySheetA);
+        });
+    if (error != nullptr)
+        *error = reason;
+    return loaded;
 }
+
+const WinmmFunctions* Winmm() {
+    static WinmmFunctions table;
+    static const WinmmFunctions* const loaded =
+        LoadTable("winmm.dll", nullptr, table, [](HMODULE module, WinmmFunctions& table) {
+            return VITTREL_FIND(waveOutGetNumDevs) && VITTREL_FIND(waveOutGetDevCapsA) &&
+                   VITTREL_FIND(auxGetNumDevs) && VITTREL_FIND(auxGetDevCapsA) && VITTREL_FIND(auxGetVolume);
+        });
+    return loaded;
+}
+
+const WinspoolFunctions* Winspool() {
+    static WinspoolFunctions table;
+    static const WinspoolFunctions* const loaded =
+        LoadTable("winspool.drv", nullptr, table,
+                  [](HMODULE module, WinspoolFunctions& table) { return VITTREL_FIND(EnumPortsA); });
+    return loaded;
+}
+
+const Ole32Functions* Ole32() {
+    static Ole32Functions table;
+    static const Ole32Functions* const loaded =
+        LoadSystemLibrary("oleacc.dll") == nullptr
+            ? nullptr
+            : LoadTable("ole32.dll", nullptr, table, [](HMODULE module, Ole32Functions& table) {
+                  return VITTREL_FIND(CoInitialize) && VITTREL_FIND(CoCreateInstance);
+              });
+    return loaded;
+}
+
+#undef VITTREL_FIND
 
 void RestrictLibrarySearch() {
     // Windows 8 on, and Windows 7 and Vista with their loader update: every search is the system

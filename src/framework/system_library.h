@@ -1,10 +1,16 @@
-// Libraries from the system folder only. comctl32, winmm and winspool are not known DLLs, so
-// Windows would look for them beside the program first: the program delay-loads them instead, and a
-// delay-load hook loads each one from the system folder by its full path. A library of the same
-// name planted beside the program or in the current folder is never loaded.
+// Libraries from the system folder only. comctl32, winmm, winspool, ole32 and oleacc are not known
+// DLLs, so Windows would look for them beside the program first: the program imports none of them.
+// It loads each from the system folder by its full path when first needed and looks up the
+// functions it calls there once, into one table per library. A library of the same name planted
+// beside the program or in the current folder is never loaded.
 #pragma once
 
 #include <windows.h>
+
+#include <commctrl.h>
+#include <mmsystem.h>
+#include <objbase.h>
+#include <winspool.h>
 
 #include <string>
 
@@ -18,6 +24,42 @@ std::string SystemLibraryPath(const char* name);
 
 // Loads `name` (such as "winmm.dll") from the system folder by its full path. nullptr when it
 // cannot be loaded, with the system's reason in `error`. A loaded library stays for the rest of the
-// run. Every first call into a delay-loaded library comes after this answered a module, so that
-// the delay-load helper never falls back to a search by name.
+// run.
 HMODULE LoadSystemLibrary(const char* name, DWORD* error = nullptr);
+
+// comctl32: the property sheet and its common control classes.
+struct CommonControlsFunctions {
+    decltype(&::InitCommonControls) InitCommonControls = nullptr;
+    decltype(&::PropertySheetA) PropertySheetA = nullptr;
+};
+
+// winmm: the calls of the wave and auxiliary pages.
+struct WinmmFunctions {
+    decltype(&::waveOutGetNumDevs) waveOutGetNumDevs = nullptr;
+    decltype(&::waveOutGetDevCapsA) waveOutGetDevCapsA = nullptr;
+    decltype(&::auxGetNumDevs) auxGetNumDevs = nullptr;
+    decltype(&::auxGetDevCapsA) auxGetDevCapsA = nullptr;
+    decltype(&::auxGetVolume) auxGetVolume = nullptr;
+};
+
+// winspool: the spooler's port list.
+struct WinspoolFunctions {
+    decltype(&::EnumPortsA) EnumPortsA = nullptr;
+};
+
+// ole32: the accessibility services that screen readers read, which oleacc serves.
+struct Ole32Functions {
+    decltype(&::CoInitialize) CoInitialize = nullptr;
+    decltype(&::CoCreateInstance) CoCreateInstance = nullptr;
+};
+
+// Each table is made on its first use and kept for the run: nullptr when the library, or any
+// function of it, is missing. A missing function counts as a missing library, with the reason
+// ERROR_PROC_NOT_FOUND in `error`.
+const CommonControlsFunctions* CommonControls(DWORD* error = nullptr);
+const WinmmFunctions* Winmm();
+const WinspoolFunctions* Winspool();
+// Also loads oleacc, the library that COM loads for the accessibility services, from the system
+// folder first: COM then finds it loaded instead of looking for it by name. nullptr unless both
+// are there.
+const Ole32Functions* Ole32();

@@ -1,8 +1,6 @@
 // The application object and the program's entry point.
 #include "framework/win_app.h"
 
-#include <commctrl.h>
-
 #include <string>
 
 #include "framework/system_library.h"
@@ -36,18 +34,19 @@ HWND MainWindowHandle() {
 
 namespace {
 
-// The sheet is comctl32's: without comctl32 the program says why and ends.
-bool LoadCommonControls(const CWinApp& app) {
+// The sheet is comctl32's: without comctl32, or without a function of it that the program calls,
+// the program says why and ends.
+const CommonControlsFunctions* LoadCommonControls(const CWinApp& app) {
     const char kLibrary[] = "comctl32.dll";
     DWORD error = 0;
-    if (LoadSystemLibrary(kLibrary, &error) != nullptr)
-        return true;
+    if (const CommonControlsFunctions* comctl32 = CommonControls(&error))
+        return comctl32;
     const std::string path = SystemLibraryPath(kLibrary);
     const std::string text = "The program cannot start: the system library " +
                              (path.empty() ? kLibrary : path) + " could not be loaded.\r\n" +
                              SystemReasonText(SystemMessage(error), error);
     MessageBoxA(nullptr, text.c_str(), app.Name(), MB_OK | MB_ICONERROR);
-    return false;
+    return nullptr;
 }
 
 } // namespace
@@ -59,10 +58,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     if (!app)
         return 1;
     app->SetInstance(instance);
-    if (!LoadCommonControls(*app))
+    const CommonControlsFunctions* comctl32 = LoadCommonControls(*app);
+    if (!comctl32)
         return 1;
     // Registers the common control classes (the sheet's tab control among them).
-    InitCommonControls();
+    comctl32->InitCommonControls();
     if (!app->InitInstance())
         return 0;
     return app->Run();

@@ -8,18 +8,20 @@
 #include "framework/system_library.h"
 #include "pages/device_texts.h"
 
-// winmm is loaded here, on the page's first query. Without it there is no device, as when the
-// count fails.
+// winmm is loaded on the page's first query. Without it there is no device, as when the count
+// fails; the other calls come only after a count.
 uint32_t WindowsAuxEnvironment::DeviceCount() {
-    if (LoadSystemLibrary("winmm.dll") == nullptr)
-        return 0;
-    return auxGetNumDevs();
+    const WinmmFunctions* winmm = Winmm();
+    return winmm ? winmm->auxGetNumDevs() : 0;
 }
 
 AuxEnvironment::CapsResult WindowsAuxEnvironment::DeviceCaps(uint32_t device, AuxCaps& caps) {
     AUXCAPSA record{};
     static_assert(sizeof(AUXCAPSA) == 48);
-    const MMRESULT result = auxGetDevCapsA(device, &record, sizeof(record));
+    const WinmmFunctions* winmm = Winmm();
+    if (winmm == nullptr)
+        return CapsResult::Failed;
+    const MMRESULT result = winmm->auxGetDevCapsA(device, &record, sizeof(record));
     if (result == MMSYSERR_BADDEVICEID)
         return CapsResult::BadDeviceId;
     if (result != MMSYSERR_NOERROR)
@@ -35,7 +37,8 @@ AuxEnvironment::CapsResult WindowsAuxEnvironment::DeviceCaps(uint32_t device, Au
 
 std::optional<uint32_t> WindowsAuxEnvironment::Volume(uint32_t device) {
     DWORD volume = 0;
-    if (auxGetVolume(device, &volume) != MMSYSERR_NOERROR)
+    const WinmmFunctions* winmm = Winmm();
+    if (winmm == nullptr || winmm->auxGetVolume(device, &volume) != MMSYSERR_NOERROR)
         return std::nullopt;
     return volume;
 }

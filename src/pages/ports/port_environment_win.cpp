@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-#include <winspool.h>
-
 #include "framework/system_library.h"
 
 // The first spooler block; most machines' port lists fit in it.
@@ -46,7 +44,8 @@ static std::optional<std::string> CopySpoolerText(const char* text) {
 
 // One EnumPortsA call into a zero-filled block of the given size. Answers the call's error code
 // (0 on success); on ERROR_INSUFFICIENT_BUFFER, needed holds the size the spooler asked for.
-static DWORD EnumerateIntoBlock(DWORD size, DWORD& needed, std::vector<SpoolerPort>& ports) {
+static DWORD EnumerateIntoBlock(const WinspoolFunctions& winspool, DWORD size, DWORD& needed,
+                                std::vector<SpoolerPort>& ports) {
     BYTE* block = static_cast<BYTE*>(LocalAlloc(LMEM_FIXED | LMEM_ZEROINIT, size));
     if (block == nullptr) {
         return ERROR_NOT_ENOUGH_MEMORY;
@@ -54,7 +53,7 @@ static DWORD EnumerateIntoBlock(DWORD size, DWORD& needed, std::vector<SpoolerPo
     needed = size;
     DWORD returned = 0;
     DWORD error = 0;
-    if (EnumPortsA(nullptr, 2, block, size, &needed, &returned)) {
+    if (winspool.EnumPortsA(nullptr, 2, block, size, &needed, &returned)) {
         const PORT_INFO_2A* records = reinterpret_cast<const PORT_INFO_2A*>(block);
         for (DWORD i = 0; i < returned; ++i) {
             SpoolerPort port;
@@ -77,18 +76,19 @@ static DWORD EnumerateIntoBlock(DWORD size, DWORD& needed, std::vector<SpoolerPo
 // winspool is loaded here, on the first query. Without it the spooler answers nothing, as when its
 // call fails.
 std::optional<std::vector<SpoolerPort>> WindowsPortEnvironment::EnumerateSpoolerPorts() {
-    if (LoadSystemLibrary("winspool.drv") == nullptr)
+    const WinspoolFunctions* winspool = Winspool();
+    if (winspool == nullptr)
         return std::nullopt;
     std::vector<SpoolerPort> ports;
     DWORD needed = 0;
-    const DWORD error = EnumerateIntoBlock(kSpoolerBlockSize, needed, ports);
+    const DWORD error = EnumerateIntoBlock(*winspool, kSpoolerBlockSize, needed, ports);
     if (error == 0) {
         return ports;
     }
     // A long port list does not fit the first block: ask once more with the size the spooler named.
     if (error == ERROR_INSUFFICIENT_BUFFER && needed > kSpoolerBlockSize) {
         const DWORD retrySize = needed;
-        if (EnumerateIntoBlock(retrySize, needed, ports) == 0) {
+        if (EnumerateIntoBlock(*winspool, retrySize, needed, ports) == 0) {
             return ports;
         }
     }

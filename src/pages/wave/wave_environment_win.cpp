@@ -8,19 +8,19 @@
 #include "framework/system_library.h"
 #include "pages/device_texts.h"
 
-// winmm is loaded here, on the page's first query. Without it there is no device, as when the
-// count fails.
+// winmm is loaded on the page's first query. Without it there is no device, as when the count
+// fails.
 uint32_t WindowsWaveEnvironment::DeviceCount() {
-    if (LoadSystemLibrary("winmm.dll") == nullptr)
-        return 0;
-    return waveOutGetNumDevs();
+    const WinmmFunctions* winmm = Winmm();
+    return winmm ? winmm->waveOutGetNumDevs() : 0;
 }
 
 std::optional<WaveOutCaps> WindowsWaveEnvironment::DeviceCaps(uint32_t device) {
     // Zero-filled, so that nothing a failing driver left half-written is ever read.
     WAVEOUTCAPSA record{};
     static_assert(sizeof(WAVEOUTCAPSA) == 52);
-    if (waveOutGetDevCapsA(device, &record, sizeof(record)) != MMSYSERR_NOERROR)
+    const WinmmFunctions* winmm = Winmm();
+    if (winmm == nullptr || winmm->waveOutGetDevCapsA(device, &record, sizeof(record)) != MMSYSERR_NOERROR)
         return std::nullopt;
     WaveOutCaps caps;
     caps.manufacturerId = record.wMid;
