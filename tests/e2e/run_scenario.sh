@@ -31,6 +31,12 @@ status=$?
 wineserver -k 2>/dev/null
 stop_xvfb
 cleanup
+changed=$(changed_library_files "$E2E_WORK/base-prefix" | head -n 5)
+if [ -n "$changed" ]; then
+    echo "not ok - the scenario wrote into the shared base prefix's libraries (remove a file before" \
+        "putting another in its place): ${changed//$'\n'/, }"
+    status=1
+fi
 
 if [ $status -eq 0 ]; then
     rm -rf "$dir"

@@ -48,6 +48,17 @@ copy_prefix() {
     return 0
 }
 
+# changed_library_files BASE: the files of the base prefix's library folders that were written after
+# the prefix was made (its stamp, make_base_prefix.sh, is written last). A preparation that wrote
+# onto a linked file instead of replacing it would have changed every later scenario's prefix.
+changed_library_files() {
+    local base="$1" folder
+    for folder in "${library_folders[@]}"; do
+        [ -d "$base/$folder" ] && find "$base/$folder" -newer "$base/.vittrel-base" ! -type d -print
+    done
+    return 0
+}
+
 # start_xvfb DIR: starts a private X server; sets DISPLAY and XVFB_PID.
 start_xvfb() {
     local file="$1/display"
