@@ -455,21 +455,55 @@ std::string CaptureScreen(const RECT& rect, BITMAPINFOHEADER& header) {
     return pixels;
 }
 
+bool Vittrel::AwaitsPainting() const {
+    std::vector<HWND> windows = ChildWindows(m_sheet);
+    windows.push_back(m_sheet);
+    return std::any_of(windows.begin(), windows.end(), [](HWND window) {
+        return IsWindowVisible(window) && GetUpdateRect(window, nullptr, FALSE);
+    });
+}
+
 bool Vittrel::Screenshot(const std::string& path) const {
+    // No file at all rather than an old or half-painted one when this picture fails.
+    DeleteFileA(path.c_str());
+    const DWORD limitMs = 20000;
+    const DWORD start = GetTickCount();
+    auto remaining = [&] {
+        const DWORD spent = GetTickCount() - start;
+        return spent < limitMs ? limitMs - spent : 0;
+    };
+    RedrawWindow(m_sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    // A window's update region empties when its painting begins, and the program's thread handles a
+    // message sent to it only between paintings; Wine hands what the thread painted to the screen
+    // just before it waits for input. Wine may count the program as idle while some of its windows
+    // still await painting, so idleness alone does not show that the painting is done.
+    const bool painted = WaitFor(
+        [&] {
+            DWORD_PTR result = 0;
+            return !AwaitsPainting() &&
+                   SendMessageTimeoutA(m_sheet, WM_NULL, 0, 0, SMTO_NORMAL, remaining(), &result) != 0 &&
+                   !AwaitsPainting() && WaitForInputIdle(m_process.hProcess, remaining()) == 0;
+        },
+        remaining());
+    // The X server shows the last of it a moment later: two captures in a row agree once it has.
+    BITMAPINFOHEADER header{};
     RECT rect{};
     GetWindowRect(m_sheet, &rect);
-    RedrawWindow(m_sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    // The screen catches up with the window's drawing a little later: wait until two pictures agree.
-    BITMAPINFOHEADER header{};
-    std::string pixels = CaptureScreen(rect, header);
-    WaitFor(
-        [&] {
-            std::string again = CaptureScreen(rect, header);
-            const bool settled = again == pixels;
-            pixels = std::move(again);
-            return settled;
-        },
-        3000);
+    std::string pixels = painted ? CaptureScreen(rect, header) : std::string();
+    const bool settled = painted && WaitFor(
+                                        [&] {
+                                            std::string again = CaptureScreen(rect, header);
+                                            const bool same = again == pixels;
+                                            pixels = std::move(again);
+                                            return same;
+                                        },
+                                        remaining());
+    if (!settled) {
+        Note(std::string(painted ? "the screen did not settle on the sheet"
+                                 : "the program did not finish painting the sheet") +
+             " within " + std::to_string(limitMs / 1000) + " s: no picture " + path);
+        return false;
+    }
     BITMAPFILEHEADER file{};
     file.bfType = 0x4D42;
     file.bfOffBits = sizeof(file) + sizeof(header);

@@ -92,11 +92,14 @@ public:
     // Mouse click in the middle of a list item.
     void ClickListItem(HWND list, int index) const;
 
-    // Saves a picture of the sheet as a 24-bit BMP.
+    // Saves a picture of the sheet as a 24-bit BMP once the program has painted it and the screen
+    // shows it; false, with a note and no file, when that takes longer than 20 s.
     bool Screenshot(const std::string& path) const;
 
 private:
     bool Launch(DWORD flags, const std::string& directory = "");
+    // Whether a shown window of the sheet has a part that the program has yet to paint.
+    bool AwaitsPainting() const;
 
     PROCESS_INFORMATION m_process{};
     HWND m_sheet = nullptr;
