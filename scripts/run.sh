@@ -42,7 +42,8 @@ if [ -n "${DISPLAY:-}" ]; then
     cd "$run" && exec "$WINE" "$HOST_BIN/vittrel.exe"
 fi
 
-rm -f "$run"/page-*.bmp "$run"/page-*.png
+# What is printed and shown afterwards is this run's alone.
+rm -f "$run"/page-*.bmp "$run"/page-*.png "$run/Vittrel.log"
 start_xvfb "$run"
 trap 'wineserver -k 2>/dev/null; stop_xvfb' EXIT
 (cd "$run" && wine "$HOST_BIN/vittrel-driver.exe" tour "$(windows_path "$run")")
