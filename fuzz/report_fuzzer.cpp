@@ -195,8 +195,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(Contains(report, *snapshot.brailleStatus + "\r\n"));
 
     // A failed save names the file and gives the system's message without its trailing line
-    // break, or the error code when that leaves nothing.
-    const std::string failure = ComposeSaveFailureMessage(input.savePath, input.saveMessage, input.saveCode);
+    // break, or the error code when that leaves nothing; a save that succeeded says nothing.
+    const std::string failure = ComposeSaveMessage(input.savePath, input.saveMessage, {input.saveCode});
+    if (input.saveCode == 0) {
+        FUZZ_CHECK(failure.empty());
+        return 0;
+    }
     const std::string opening = "The report could not be saved to " + input.savePath + ".\r\n";
     FUZZ_CHECK(failure.compare(0, opening.size(), opening) == 0);
     const std::string reason = failure.substr(opening.size());

@@ -115,11 +115,22 @@ std::string ComposeReport(const ReportSnapshot& snapshot) {
     return out;
 }
 
-std::string ComposeSaveFailureMessage(const std::string& fullPath, const std::string& systemMessage,
-                                      uint32_t errorCode, const std::string& leftOverPath) {
-    std::string message =
-        "The report could not be saved to " + fullPath + ".\r\n" + SystemReasonText(systemMessage, errorCode);
-    if (!leftOverPath.empty())
-        message += "\r\nThe file " + leftOverPath + " was left behind and can be deleted.";
+std::string ComposeSaveMessage(const std::string& fullPath, const std::string& systemMessage,
+                               const SaveOutcome& outcome) {
+    std::vector<std::string> lines;
+    if (outcome.error != 0)
+        lines = {"The report could not be saved to " + fullPath + ".",
+                 SystemReasonText(systemMessage, outcome.error)};
+    if (!outcome.earlierReportFile.empty())
+        lines.push_back("The earlier report is in the file " + outcome.earlierReportFile + ".");
+    if (!outcome.newReportFile.empty())
+        lines.push_back("The new report is in the file " + outcome.newReportFile + ".");
+    if (outcome.reportMayBeIncomplete)
+        lines.push_back("The file " + fullPath + " may be incomplete.");
+    if (!outcome.leftOverFile.empty())
+        lines.push_back("The file " + outcome.leftOverFile + " was left behind and can be deleted.");
+    std::string message;
+    for (const std::string& line : lines)
+        message += (message.empty() ? "" : "\r\n") + line;
     return message;
 }

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "report/report_file.h"
+
 // The installation page's diagnosis result as the page holds it.
 struct InstallationSnapshot {
     std::string problemText;
@@ -43,9 +45,10 @@ struct ReportSnapshot {
 // The whole file: CR LF line ends, no terminating NUL, every text and item written whole.
 std::string ComposeReport(const ReportSnapshot& snapshot);
 
-// What the user is told when the report could not be saved: the file's full path and the
-// system's message for the error (its trailing line break dropped). When the system has no
-// message for the code, the code itself is given. A file that the save made and could not remove
-// again is named last, so that the user can delete it.
-std::string ComposeSaveFailureMessage(const std::string& fullPath, const std::string& systemMessage,
-                                      uint32_t errorCode, const std::string& leftOverPath = "");
+// What the user is told after a save, "" when there is nothing to tell. A failed save: the file's
+// full path and the system's message for the error (its trailing line break dropped), or the code
+// itself when the system has no message for it. Then, after any save, a line for each file that
+// the outcome names (by full path) and for a Vittrel.log that may be incomplete, so that the user
+// knows where each report is and which file can be deleted.
+std::string ComposeSaveMessage(const std::string& fullPath, const std::string& systemMessage,
+                               const SaveOutcome& outcome);

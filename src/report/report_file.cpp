@@ -1,5 +1,5 @@
-// The steps of a save and what each failure leaves: the earlier Vittrel.log as it was, and no new
-// file.
+// The steps of a save and what each failure leaves: the earlier Vittrel.log as it was and no new
+// file, or else every whole report under a name that the outcome gives.
 #include "report/report_file.h"
 
 #include <algorithm>
@@ -21,6 +21,17 @@ std::string NewFileName(uint32_t number) {
 
 bool IsNameTaken(uint32_t error) {
     return error == kErrorFileExists || error == kErrorAlreadyExists;
+}
+
+// Gives `take` the names of the save's own pattern from `first` on until one is not taken, and
+// keeps the last in `name`.
+template <typename Take> uint32_t TakeFreeName(uint32_t first, std::string& name, Take take) {
+    uint32_t error = kErrorFileExists;
+    for (uint32_t attempt = 0; attempt < kNameAttempts && IsNameTaken(error); ++attempt) {
+        name = NewFileName(first + attempt);
+        error = take(name);
+    }
+    return error;
 }
 
 // What another program's rights or handles refuse; anything else (a full volume, a failed write)
@@ -52,61 +63,82 @@ uint32_t CloseAfter(ReportFiles& files, uint32_t error) {
 }
 
 // Rewrites an existing Vittrel.log from its start, keeping its earlier bytes to put back when the
-// new ones cannot be written whole.
-uint32_t WriteInPlace(ReportFiles& files, const std::string& bytes) {
+// new ones cannot be written whole. Should that fail too, the file holds parts of both.
+SaveOutcome WriteInPlace(ReportFiles& files, const std::string& bytes) {
     if (const uint32_t error = files.OpenExisting(kReportFileName))
-        return error;
+        return {error};
     std::string earlier;
     uint32_t error = files.ReadAll(earlier);
     if (error == 0)
         error = files.Rewind();
+    bool mixed = false;
     if (error == 0) {
         error = WriteAll(files, bytes);
         if (error == 0)
             error = files.EndHere();
+        if (error == 0)
+            error = files.Flush();
         // Over the file's own room, so that no new space is needed.
-        if (error != 0 && files.Rewind() == 0 && WriteAll(files, earlier) == 0)
-            files.EndHere();
+        mixed = error != 0 && !(files.Rewind() == 0 && WriteAll(files, earlier) == 0 && files.EndHere() == 0);
     }
-    return CloseAfter(files, error);
+    return {.error = CloseAfter(files, error), .reportMayBeIncomplete = mixed};
 }
 
 // After a refusal: the report in place, or the refusal itself when there is no Vittrel.log.
-uint32_t WriteInPlaceAfter(ReportFiles& files, const std::string& bytes, uint32_t refusal) {
-    const uint32_t error = WriteInPlace(files, bytes);
-    return error == kErrorFileNotFound ? refusal : error;
+SaveOutcome WriteInPlaceAfter(ReportFiles& files, const std::string& bytes, uint32_t refusal) {
+    SaveOutcome outcome = WriteInPlace(files, bytes);
+    if (outcome.error == kErrorFileNotFound)
+        outcome.error = refusal;
+    return outcome;
 }
 
-// Vittrel.log replaced by the finished new file: in one step, or where the system cannot do that
-// (the Windows 95 family), by removing the old file and renaming the new one.
-uint32_t PutInPlace(ReportFiles& files, const std::string& newFile) {
-    uint32_t error = files.Replace(newFile, kReportFileName);
-    if (error != kErrorCallNotImplemented)
-        return error;
-    error = files.Remove(kReportFileName);
-    return error == 0 || error == kErrorFileNotFound ? files.Rename(newFile, kReportFileName) : error;
+// Vittrel.log replaced by the finished new file. The Windows 95 family cannot do that in one step:
+// there the earlier report is renamed aside until the new one has its name, and named back if the
+// new one cannot take it.
+SaveOutcome PutInPlace(ReportFiles& files, const std::string& newFile, uint32_t firstAsideNumber,
+                       ReplaceMethod method) {
+    if (method == ReplaceMethod::InOneStep)
+        return {files.Replace(newFile, kReportFileName)};
+    std::string aside;
+    uint32_t error = TakeFreeName(firstAsideNumber, aside, [&](const std::string& name) {
+        return files.Rename(kReportFileName, name);
+    });
+    if (error == kErrorFileNotFound)
+        aside.clear(); // a first report
+    else if (error != 0)
+        return {error};
+    error = files.Rename(newFile, kReportFileName);
+    if (error == 0)
+        return {0, aside.empty() || files.Remove(aside) == 0 ? "" : aside};
+    if (aside.empty() || files.Rename(aside, kReportFileName) == 0)
+        return {error};
+    return {error, "", aside, newFile};
 }
 
 } // namespace
 
-SaveOutcome SaveReportFile(ReportFiles& files, const std::string& bytes, uint32_t uniqueNumber) {
+SaveOutcome SaveReportFile(ReportFiles& files, const std::string& bytes, uint32_t uniqueNumber,
+                           ReplaceMethod method) {
     std::string newFile;
-    uint32_t error = kErrorFileExists;
-    for (uint32_t attempt = 0; attempt < kNameAttempts && IsNameTaken(error); ++attempt) {
-        newFile = NewFileName(uniqueNumber + attempt);
-        error = files.CreateNew(newFile);
-    }
-    if (error != 0)
-        return {IsRefusal(error) ? WriteInPlaceAfter(files, bytes, error) : error, {}};
+    const uint32_t created =
+        TakeFreeName(uniqueNumber, newFile, [&](const std::string& name) { return files.CreateNew(name); });
+    if (created != 0)
+        return IsRefusal(created) ? WriteInPlaceAfter(files, bytes, created) : SaveOutcome{created};
 
-    error = CloseAfter(files, WriteAll(files, bytes));
-    if (error == 0) {
-        error = PutInPlace(files, newFile);
-        if (error == 0)
-            return {};
-        if (IsRefusal(error))
-            error = WriteInPlaceAfter(files, bytes, error);
+    uint32_t error = WriteAll(files, bytes);
+    if (error == 0)
+        error = files.Flush(); // before it takes Vittrel.log's name, which may reach the disk first
+    SaveOutcome outcome{CloseAfter(files, error)};
+    if (outcome.error == 0) {
+        outcome = PutInPlace(files, newFile, uniqueNumber + kNameAttempts, method);
+        if (outcome.error == 0 || !outcome.newReportFile.empty())
+            return outcome;
+        if (IsRefusal(outcome.error))
+            outcome = WriteInPlaceAfter(files, bytes, outcome.error);
     }
-    const bool removed = files.Remove(newFile) == 0;
-    return {error, removed ? std::string() : newFile};
+    if (outcome.reportMayBeIncomplete)
+        outcome.newReportFile = newFile; // now the only whole report
+    else if (files.Remove(newFile) != 0)
+        outcome.leftOverFile = newFile;
+    return outcome;
 }

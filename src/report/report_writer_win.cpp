@@ -12,6 +12,7 @@
 #include "report/report.h"
 #include "report/report_file.h"
 #include "sheet/my_property_sheet.h"
+#include "sheet/os_version_win.h"
 #include "sheet/page_flags.h"
 
 namespace {
@@ -58,7 +59,8 @@ ReportSnapshot TakeSnapshot(const CMyPropertySheet& sheet) {
     return snapshot;
 }
 
-// The error of the call that just failed; a call that failed without saying why still failed.
+// The error of the call that just failed; a call that failed without saying why still failed, but
+// is not taken for a refusal.
 DWORD LastErrorOr(DWORD fallback) {
     const DWORD error = GetLastError();
     return error != ERROR_SUCCESS ? error : fallback;
@@ -104,6 +106,7 @@ public:
         return SetFilePointer(m_file, 0, nullptr, FILE_BEGIN) == 0 ? ERROR_SUCCESS : LastErrorOr(ERROR_SEEK);
     }
     uint32_t EndHere() override { return ResultOf(SetEndOfFile(m_file), ERROR_WRITE_FAULT); }
+    uint32_t Flush() override { return ResultOf(FlushFileBuffers(m_file), ERROR_WRITE_FAULT); }
     uint32_t Close() override {
         const BOOL closed = CloseHandle(m_file);
         m_file = INVALID_HANDLE_VALUE;
@@ -112,13 +115,13 @@ public:
     uint32_t Replace(const std::string& from, const std::string& to) override {
         return ResultOf(
             MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH),
-            ERROR_ACCESS_DENIED);
+            ERROR_GEN_FAILURE);
     }
     uint32_t Rename(const std::string& from, const std::string& to) override {
-        return ResultOf(MoveFileA(from.c_str(), to.c_str()), ERROR_ACCESS_DENIED);
+        return ResultOf(MoveFileA(from.c_str(), to.c_str()), ERROR_GEN_FAILURE);
     }
     uint32_t Remove(const std::string& name) override {
-        return ResultOf(DeleteFileA(name.c_str()), ERROR_ACCESS_DENIED);
+        return ResultOf(DeleteFileA(name.c_str()), ERROR_GEN_FAILURE);
     }
 
 private:
@@ -142,16 +145,25 @@ std::string FullPathOf(const char* name) {
     return std::string(path.data(), length);
 }
 
+// The outcome with every file it names given by its full path.
+SaveOutcome WithFullPaths(SaveOutcome outcome) {
+    for (std::string* name : {&outcome.leftOverFile, &outcome.earlierReportFile, &outcome.newReportFile})
+        if (!name->empty())
+            *name = FullPathOf(name->c_str());
+    return outcome;
+}
+
 } // namespace
 
 void SaveReport(const CMyPropertySheet& sheet) {
     WindowsReportFiles files;
-    const SaveOutcome outcome =
-        SaveReportFile(files, ComposeReport(TakeSnapshot(sheet)), GetCurrentProcessId());
-    if (outcome.error == ERROR_SUCCESS)
-        return;
-    const std::string leftOver = outcome.leftOverFile.empty() ? "" : FullPathOf(outcome.leftOverFile.c_str());
-    const std::string text = ComposeSaveFailureMessage(FullPathOf(kReportFileName),
-                                                       SystemMessage(outcome.error), outcome.error, leftOver);
-    MessageBoxA(sheet.GetSafeHwnd(), text.c_str(), kMessageCaption, MB_OK | MB_ICONERROR);
+    const ReplaceMethod method =
+        IsWindows95Family(QueryOsVersion()) ? ReplaceMethod::ByRenaming : ReplaceMethod::InOneStep;
+    const SaveOutcome outcome = WithFullPaths(
+        SaveReportFile(files, ComposeReport(TakeSnapshot(sheet)), GetCurrentProcessId(), method));
+    const std::string text =
+        ComposeSaveMessage(FullPathOf(kReportFileName), SystemMessage(outcome.error), outcome);
+    if (!text.empty())
+        MessageBoxA(sheet.GetSafeHwnd(), text.c_str(), kMessageCaption,
+                    MB_OK | (outcome.error != ERROR_SUCCESS ? MB_ICONERROR : MB_ICONWARNING));
 }

@@ -5,6 +5,7 @@
 class CMyPropertySheet;
 
 // Writes "Vittrel.log" in the current directory from what the sheet's pages hold now. A save that
-// succeeds shows nothing; one that fails leaves an earlier Vittrel.log as it was and says so in a
-// message box owned by the sheet, which carries on as before.
+// succeeds shows nothing, unless it left a file behind; one that fails leaves an earlier
+// Vittrel.log as it was, or names where the reports are, and says so in a message box owned by the
+// sheet, which carries on as before.
 void SaveReport(const CMyPropertySheet& sheet);

@@ -16,3 +16,8 @@ struct OsVersion {
     uint32_t buildNumber = 0;
     uint32_t platformId = 0;
 };
+
+// A version query that fails counts as not the Windows 95 family.
+inline bool IsWindows95Family(const OsVersion& version) {
+    return version.queried && version.platformId == kPlatformWin32Windows;
+}

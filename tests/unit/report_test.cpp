@@ -3,6 +3,8 @@
 #include "report/report.h"
 #include "report/report_file.h"
 
+#include "memory_report_files.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -115,131 +117,96 @@ TEST(ComposeReport, WholeFile) {
     }
 }
 
-// The current directory in memory, on a volume of `room` bytes. A call named in `failures` fails
-// with that error ("remove" is named with its file); kStoresNothing: every write succeeds and
-// stores nothing, until the hundredth answers kAskedForever.
-constexpr uint32_t kStoresNothing = 0xFFFFFFFF, kAskedForever = 0xFFFFFFFE;
-using Folder = std::map<std::string, std::string>;
-
-class MemoryFiles : public ReportFiles {
-public:
-    Folder files;
-    std::map<std::string, uint32_t> failures;
-    size_t room = 1000;
-
-    uint32_t CreateNew(const std::string& name) override {
-        return Fail("create") ? Fail("create") : files.count(name) ? kErrorFileExists : Open(name, true);
-    }
-    uint32_t OpenExisting(const std::string& name) override {
-        return Fail("open") ? Fail("open") : files.count(name) ? Open(name, false) : kErrorFileNotFound;
-    }
-    uint32_t ReadAll(std::string& bytes) override { return bytes = files[m_open], m_at = bytes.size(), 0; }
-    uint32_t Write(const char* data, uint32_t size, uint32_t& written) override {
-        if (Fail("write"))
-            return Fail("write") != kStoresNothing ? Fail("write")
-                   : ++m_idleWrites == 100         ? kAskedForever
-                                                   : 0;
-        size_t used = 0;
-        for (const auto& file : files)
-            used += file.second.size();
-        // What fits is stored before the volume is found full, as by a write of many parts.
-        written = static_cast<uint32_t>(std::min(size_t{size}, room - used + files[m_open].size() - m_at));
-        files[m_open].replace(m_at, written, data, written);
-        m_at += written;
-        return written < size ? kErrorDiskFull : 0;
-    }
-    uint32_t Rewind() override { return m_at = 0, 0; }
-    uint32_t EndHere() override { return files[m_open].resize(m_at), 0; }
-    uint32_t Close() override { return m_open.clear(), Fail("close"); }
-    uint32_t Replace(const std::string& from, const std::string& to) override {
-        return Fail("replace") ? Fail("replace") : Move(from, to);
-    }
-    uint32_t Rename(const std::string& from, const std::string& to) override {
-        return files.count(to) ? kErrorAlreadyExists : Move(from, to);
-    }
-    uint32_t Remove(const std::string& name) override {
-        return Fail("remove " + name) ? Fail("remove " + name) : files.erase(name) ? 0 : kErrorFileNotFound;
-    }
-
-private:
-    uint32_t Fail(const std::string& call) const { return failures.count(call) ? failures.at(call) : 0; }
-    uint32_t Move(const std::string& from, const std::string& to) {
-        return files[to] = files[from], files.erase(from), 0;
-    }
-    uint32_t Open(const std::string& name, bool empty) {
-        EXPECT_EQ("", m_open) << "a second file opened while one is open";
-        m_open = name;
-        return files[name] = empty ? "" : files[name], m_at = 0, 0;
-    }
-
-    std::string m_open;
-    size_t m_at = 0;
-    int m_idleWrites = 0;
-};
-
 TEST(SaveReportFile, EarlierReportKeptWhicheverStepFails) {
     // An earlier report longer than the new one, but for one that must leave the new one short of room.
-    const std::string report(30, 'r'), earlier(40, 'e'), newFile = "~vtl04D2.tmp";
+    const std::string report(30, 'r'), earlier(40, 'e'), newFile = "~vtl04D2.tmp", aside = "~vtl04E2.tmp";
     const Folder none, before = {{kReportFileName, earlier}}, after = {{kReportFileName, report}};
     const Folder shorter = {{kReportFileName, std::string(20, 'e')}}, mine = {{newFile, "mine"}};
     const Folder leftOver = {{kReportFileName, earlier}, {newFile, report}};
-    const uint32_t kWin95 = kErrorCallNotImplemented, kFull = kErrorDiskFull;
+    const uint32_t kFull = kErrorDiskFull;
+    const auto kWin95 = ReplaceMethod::ByRenaming;
     const std::map<std::string, uint32_t> stuck = {{"close", 29}, {"remove " + newFile, 5}};
-    const std::map<std::string, uint32_t> held95 = {
-        {"replace", kWin95}, {"remove Vittrel.log", 32}, {"open", 32}};
+    const std::map<std::string, uint32_t> held95 = {{"rename Vittrel.log", 32}, {"open", 32}};
+    const std::map<std::string, uint32_t> notPutBack = {{"replace", 5}, {"end", 29}};
+    const std::map<std::string, uint32_t> notRemoved = {{"replace", 5}, {"remove " + newFile, 5}};
+    const std::map<std::string, uint32_t> renamesFail = {{"rename " + newFile, 29}, {"rename " + aside, 29}};
+    const Folder both = {{kReportFileName, report}, {newFile, report}},
+                 apart = {{aside, earlier}, {newFile, report}};
+    const SaveOutcome mixed = {29, "", "", newFile, true}, apartNamed = {29, "", aside, newFile};
     const struct {
         const char* what;
         Folder folder;
         std::map<std::string, uint32_t> failures;
         size_t room;
-        uint32_t error;
+        SaveOutcome outcome;
         Folder expected;
+        ReplaceMethod method = ReplaceMethod::InOneStep;
     } cases[] = {
-        {"replaces the earlier report", before, {}, 70, 0, after},
-        {"a user's file of the new file's name", mine, {}, 1000, 0, {{newFile, "mine"}, *after.begin()}},
-        {"writes that store nothing", before, {{"write", kStoresNothing}}, 1000, kFull, before},
-        {"the new file does not close", before, {{"close", 29}}, 1000, 29, before},
-        {"... nor removed: it is named", before, stuck, 1000, 29, leftOver},
-        {"no new file may be made: in place", before, {{"create", 5}}, 1000, 0, after},
-        {"in place, full volume: earlier bytes put back", shorter, {{"create", 5}}, 29, kFull, shorter},
-        {"no room for the new file: never in place", before, {{"create", kFull}}, 1000, kFull, before},
-        {"Windows 95: removed, then renamed", before, {{"replace", kWin95}}, 1000, 0, after},
-        {"Windows 95: a first report", none, {{"replace", kWin95}}, 1000, 0, after},
-        {"Windows 95: held open, sharing nothing", before, held95, 1000, 32, before},
+        {"replaces the earlier report", before, {}, 70, {0}, after},
+        {"a user's file of the new file's name", mine, {}, 1000, {0}, {{newFile, "mine"}, *after.begin()}},
+        {"writes that store nothing", before, {{"write", kStoresNothing}}, 1000, {kFull}, before},
+        {"the new file does not close", before, {{"close", 29}}, 1000, {29}, before},
+        {"the new file is not flushed", before, {{"flush", 29}}, 1000, {29}, before},
+        {"... nor removed: it is named", before, stuck, 1000, {29, newFile}, leftOver},
+        {"no new file may be made: in place", before, {{"create", 5}}, 1000, {0}, after},
+        {"in place, full volume: earlier bytes put back", shorter, {{"create", 5}}, 29, {kFull}, shorter},
+        {"in place, not put back: new file named", before, notPutBack, 1000, mixed, leftOver},
+        {"in place, the new file not removed: named", before, notRemoved, 1000, {0, newFile}, both},
+        {"no room for the new file: never in place", before, {{"create", kFull}}, 1000, {kFull}, before},
+        {"Windows 95: renamed aside, renamed, removed", before, {}, 1000, {0}, after, kWin95},
+        {"Windows 95: a first report", none, {}, 1000, {0}, after, kWin95},
+        {"Windows 95: held open, sharing nothing", before, held95, 1000, {32}, before, kWin95},
+        {"Windows 95: nor renamed back: both named", before, renamesFail, 1000, apartNamed, apart, kWin95},
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.what);
-        MemoryFiles files;
+        MemoryReportFiles files;
         files.files = row.folder;
         files.failures = row.failures;
         files.room = row.room;
-        const SaveOutcome outcome = SaveReportFile(files, report, 0x304D2);
-        EXPECT_EQ(row.error, outcome.error);
+        const SaveOutcome outcome = SaveReportFile(files, report, 0x304D2, row.method);
+        EXPECT_EQ(row.outcome.error, outcome.error);
+        EXPECT_EQ(row.outcome.leftOverFile, outcome.leftOverFile);
+        EXPECT_EQ(row.outcome.earlierReportFile, outcome.earlierReportFile);
+        EXPECT_EQ(row.outcome.newReportFile, outcome.newReportFile);
+        EXPECT_EQ(row.outcome.reportMayBeIncomplete, outcome.reportMayBeIncomplete);
         EXPECT_EQ(row.expected, files.files);
-        EXPECT_EQ(row.expected.count(newFile) && !row.folder.count(newFile) ? newFile : "",
-                  outcome.leftOverFile);
+        EXPECT_FALSE(files.misused || files.unflushedRenamed);
     }
 }
 
-TEST(ComposeSaveFailureMessage, PathAndSystemMessage) {
+TEST(ComposeSaveMessage, PathSystemMessageAndFiles) {
     const struct {
         const char* systemMessage;
-        uint32_t code;
-        const char* leftOver;
+        SaveOutcome outcome;
         const char* expected;
     } cases[] = {
-        {"Sharing violation.\r\n", 32, "",
+        {"Sharing violation.\r\n",
+         {32},
          "The report could not be saved to C:\\run\\Vittrel.log.\r\nSharing violation."},
-        {"Access denied.", 5, "", "The report could not be saved to C:\\run\\Vittrel.log.\r\nAccess denied."},
-        {"", 1234, "", "The report could not be saved to C:\\run\\Vittrel.log.\r\nError 1234."},
-        {"Disk full.\r\n", 112, "C:\\run\\~vtl04D2.tmp",
+        {"Access denied.", {5}, "The report could not be saved to C:\\run\\Vittrel.log.\r\nAccess denied."},
+        {"", {1234}, "The report could not be saved to C:\\run\\Vittrel.log.\r\nError 1234."},
+        {"Disk full.\r\n",
+         {112, "C:\\run\\~vtl04D2.tmp"},
          "The report could not be saved to C:\\run\\Vittrel.log.\r\nDisk full.\r\n"
          "The file C:\\run\\~vtl04D2.tmp was left behind and can be deleted."},
+        {"", {0}, ""},
+        {"",
+         {0, "C:\\run\\~vtl04E2.tmp"},
+         "The file C:\\run\\~vtl04E2.tmp was left behind and can be deleted."},
+        {"Gone.",
+         {29, "", "C:\\run\\~vtl04E2.tmp", "C:\\run\\~vtl04D2.tmp"},
+         "The report could not be saved to C:\\run\\Vittrel.log.\r\nGone.\r\n"
+         "The earlier report is in the file C:\\run\\~vtl04E2.tmp.\r\n"
+         "The new report is in the file C:\\run\\~vtl04D2.tmp."},
+        {"Gone.",
+         {29, "", "", "", true},
+         "The report could not be saved to C:\\run\\Vittrel.log.\r\nGone.\r\n"
+         "The file C:\\run\\Vittrel.log may be incomplete."},
     };
     for (const auto& row : cases) {
-        SCOPED_TRACE(row.systemMessage);
-        EXPECT_EQ(row.expected, ComposeSaveFailureMessage("C:\\run\\Vittrel.log", row.systemMessage, row.code,
-                                                          row.leftOver));
+        SCOPED_TRACE(row.expected);
+        EXPECT_EQ(row.expected, ComposeSaveMessage("C:\\run\\Vittrel.log", row.systemMessage, row.outcome));
     }
 }
 

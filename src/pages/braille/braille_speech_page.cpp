@@ -13,22 +13,12 @@ const CommandEntry<CMyPropertyPage6> CMyPropertyPage6::kCommands[1] = {
     {IDC_BRAILLE_DEVICE_LIST, LBN_SELCHANGE, &CMyPropertyPage6::OnSelChangeBrailleDeviceList},
 };
 
-namespace {
-
-// A version query that fails counts as not the Windows 95 family: there is then nothing to check.
-bool IsWindows95Family() {
-    const OsVersion version = QueryOsVersion();
-    return version.queried && version.platformId == kPlatformWin32Windows;
-}
-
-} // namespace
-
 CMyPropertyPage6::CMyPropertyPage6() : CPropertyPage(IDD_BRAILLE_SPEECH_PAGE) {}
 
 BOOL CMyPropertyPage6::OnInitDialog() {
     CPropertyPage::OnInitDialog();
     g_page6Shown = 1;
-    if (IsWindows95Family()) {
+    if (IsWindows95Family(QueryOsVersion())) { // elsewhere there is nothing to check
         m_brailleDeviceList.AddString(kBrailleDeviceEntry);
         CheckBrailleDriver();
         m_brailleDeviceList.SetCurSel(0);
@@ -54,7 +44,7 @@ void CMyPropertyPage6::CheckBrailleDriver() {
 }
 
 void CMyPropertyPage6::OnSelChangeBrailleDeviceList() {
-    if (!IsWindows95Family())
+    if (!IsWindows95Family(QueryOsVersion()))
         return;
     const bool checked = m_brailleDeviceList.GetCurSel() == 0;
     if (checked)
