@@ -67,6 +67,14 @@ void CMyPropertySheet::ArrangeSheetButtons() {
     for (const auto& move : moves)
         MoveWindow(GetDlgItem(move.id), move.place.x, move.place.y, move.place.width, move.place.height,
                    TRUE);
+
+    // Tab follows z-order, in which comctl32 made the three Save To File, Exit, About. Save To File
+    // and then Exit go right after About, now leftmost, so that the buttons tab in their order on
+    // screen.
+    const int order[] = {IDC_SHEET_ABOUT, IDC_SHEET_SAVE_TO_FILE, IDC_SHEET_EXIT};
+    for (size_t i = 1; i < sizeof(order) / sizeof(order[0]); ++i)
+        SetWindowPos(GetDlgItem(order[i]), GetDlgItem(order[i - 1]), 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 // Writes the style back only when it changed; no frame update follows.

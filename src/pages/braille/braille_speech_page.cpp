@@ -2,6 +2,7 @@
 // each time the user selects the display's entry.
 #include "pages/braille/braille_speech_page.h"
 
+#include "framework/live_region.h"
 #include "pages/braille/braille.h"
 #include "pages/braille/braille_environment_win.h"
 #include "resource.h"
@@ -45,7 +46,11 @@ void CMyPropertyPage6::CheckBrailleDriver() {
 void CMyPropertyPage6::OnSelChangeBrailleDeviceList() {
     if (!IsWindows95Family(QueryOsVersion()))
         return;
-    if (m_brailleDeviceList.GetCurSel() == 0)
+    const bool checked = m_brailleDeviceList.GetCurSel() == 0;
+    if (checked)
         CheckBrailleDriver();
     UpdateData(DataDirection::MemberToControl);
+    // The focus stays on the list: a screen reader speaks the new status only when told.
+    if (checked)
+        AnnounceLiveRegionChange(GetDlgItem(IDC_BRAILLE_STATUS));
 }

@@ -1,6 +1,7 @@
 // The installation page: the diagnosis result and the per-reason solutions.
 #include "pages/installation/installation_page.h"
 
+#include "framework/live_region.h"
 #include "pages/installation/diagnosis.h"
 #include "pages/installation/install_environment_win.h"
 #include "pages/installation/reason_solutions.h"
@@ -74,7 +75,11 @@ void CMyPropertyPage1::OnSelChangeReasonList() {
         return;
     }
     UpdateData(DataDirection::ControlToMember);
-    if (const std::optional<std::string> solution = ReasonSolution(m_reasonList.GetCurSel()))
+    const std::optional<std::string> solution = ReasonSolution(m_reasonList.GetCurSel());
+    if (solution)
         m_solutionText = *solution;
     UpdateData(DataDirection::MemberToControl);
+    // The focus stays on the list: a screen reader speaks the new solution only when told.
+    if (solution)
+        AnnounceLiveRegionChange(GetDlgItem(IDC_SOLUTION_TEXT));
 }

@@ -347,6 +347,9 @@ void BrailleWin95() {
     CheckEntries({"Alva Braille Device"}, list, "Braille page");
     CheckEqual(0, Selection(list), "Braille page: the display is selected");
     CheckEqual(kBrailleNotFoundStatus, ControlText(page, IDC_BRAILLE_STATUS), "driver file missing");
+    // Each check again sets the status away from the focus, and announces it.
+    LiveRegionEvents announced(app.ProcessId(), GetDlgItem(page, IDC_BRAILLE_STATUS));
+    long checks = 0;
 
     HANDLE held = INVALID_HANDLE_VALUE;
     const struct {
@@ -394,6 +397,8 @@ void BrailleWin95() {
         CheckEqual(step.status, ControlText(page, IDC_BRAILLE_STATUS),
                    std::string("selected again: ") + step.change);
         CheckEqual(0, Selection(list), std::string(step.change) + ": the display stays selected");
+        ++checks;
+        CheckEqual(checks, announced.WaitForCount(checks), std::string(step.change) + ": statuses announced");
     }
 
     // Every check closes the port again: the next one finds it free, and so does another program.
@@ -401,6 +406,8 @@ void BrailleWin95() {
     for (int check = 0; check < 10; ++check)
         Select(app, list, 0);
     CheckEqual(BrailleFoundStatus("LPT1"), ControlText(page, IDC_BRAILLE_STATUS), "LPT1 checked ten times");
+    CheckEqual(checks + 10, announced.WaitForCount(checks + 10),
+               "LPT1 checked ten times: statuses announced");
     held = CreateFileA("LPT1", GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     Check(held != INVALID_HANDLE_VALUE, "then the driver opens LPT1 sharing nothing");
     CloseHandle(held);

@@ -513,3 +513,51 @@ bool Vittrel::Screenshot(const std::string& path) const {
     bytes += pixels;
     return WriteFileBytes(path, bytes);
 }
+
+namespace {
+
+// EVENT_OBJECT_LIVEREGIONCHANGED, which the headers give only for Windows 8 and later.
+constexpr DWORD kLiveRegionChangedEvent = 0x8019;
+DWORD g_liveRegionProcess = 0;
+HWND g_liveRegion = nullptr;
+volatile LONG g_liveRegionEvents = 0;
+
+void CALLBACK HearLiveRegion(HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
+    if (hwnd == g_liveRegion && object == OBJID_CLIENT && child == CHILDID_SELF)
+        InterlockedIncrement(&g_liveRegionEvents);
+}
+
+DWORD WINAPI ListenToLiveRegion(void* hooked) {
+    HWINEVENTHOOK hook = SetWinEventHook(kLiveRegionChangedEvent, kLiveRegionChangedEvent, nullptr,
+                                         HearLiveRegion, g_liveRegionProcess, 0, WINEVENT_OUTOFCONTEXT);
+    Check(hook != nullptr, "the driver hooks the live-region events");
+    SetEvent(hooked);
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0)
+        DispatchMessageA(&message);
+    UnhookWinEvent(hook);
+    return 0;
+}
+
+} // namespace
+
+LiveRegionEvents::LiveRegionEvents(DWORD processId, HWND control) {
+    g_liveRegionProcess = processId;
+    g_liveRegion = control;
+    g_liveRegionEvents = 0;
+    HANDLE hooked = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    m_thread = CreateThread(nullptr, 0, ListenToLiveRegion, hooked, 0, &m_threadId);
+    WaitForSingleObject(hooked, 5000);
+    CloseHandle(hooked);
+}
+
+LiveRegionEvents::~LiveRegionEvents() {
+    PostThreadMessageA(m_threadId, WM_QUIT, 0, 0);
+    WaitForSingleObject(m_thread, 5000);
+    CloseHandle(m_thread);
+}
+
+long LiveRegionEvents::WaitForCount(long count) const {
+    WaitFor([&] { return g_liveRegionEvents >= count; }, 5000);
+    return g_liveRegionEvents;
+}

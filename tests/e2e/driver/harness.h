@@ -109,5 +109,20 @@ private:
 enum KeyModifiers : unsigned { kNoModifier = 0, kControl = 1, kShift = 2 };
 void Keystroke(UINT vk, unsigned modifiers = kNoModifier);
 
+// The live-region events (EVENT_OBJECT_LIVEREGIONCHANGED) that one control of a process raises,
+// heard as a screen reader hears them: out of context, on a thread of the driver's own that pumps
+// messages. One listener at a time.
+class LiveRegionEvents {
+public:
+    LiveRegionEvents(DWORD processId, HWND control);
+    ~LiveRegionEvents();
+    // Waits until the control has raised `count` events, or 5 s have passed: how many it raised.
+    long WaitForCount(long count) const;
+
+private:
+    HANDLE m_thread = nullptr;
+    DWORD m_threadId = 0;
+};
+
 std::string ExpectedTitle();
 RECT ClientRectOf(HWND child, HWND parent);

@@ -255,6 +255,9 @@ void ReasonSolutions() {
     HWND page = app.CurrentPage();
     CheckPage(page, kMainDirectoryMissing, "at start-up");
     HWND list = ReasonList(page);
+    // Each choice of a reason sets the solution away from the focus, and announces it.
+    LiveRegionEvents announced(app.ProcessId(), GetDlgItem(page, IDC_SOLUTION_TEXT));
+    long choices = 0;
 
     // The list is reached with Tab, as a keyboard user would; where the focus starts is the
     // platform's choice, so Tab goes round the sheet's ring until it arrives.
@@ -292,6 +295,8 @@ void ReasonSolutions() {
         Settle(list);
         CheckEqual(step.position, SelectedReason(page), when + ": selected reason");
         CheckEqual(step.solution, ControlText(page, IDC_SOLUTION_TEXT), when + ": solution text");
+        ++choices;
+        CheckEqual(choices, announced.WaitForCount(choices), when + ": solutions announced so far");
     }
 
     const struct {
@@ -308,6 +313,8 @@ void ReasonSolutions() {
         Settle(list);
         CheckEqual(click.position, SelectedReason(page), when + ": selected reason");
         CheckEqual(click.solution, ControlText(page, IDC_SOLUTION_TEXT), when + ": solution text");
+        ++choices;
+        CheckEqual(choices, announced.WaitForCount(choices), when + ": solutions announced so far");
     }
 
     // Leaving the page and coming back keeps the selection and does not diagnose again.

@@ -66,4 +66,8 @@ void CheckButtonRow(const Vittrel& app, const std::string& where) {
     RECT client{};
     GetClientRect(app.Sheet(), &client);
     Check(about.left >= client.left && exit.right <= client.right, where + ": the row lies inside the sheet");
+    // Tab follows z-order: the buttons in their order on screen, one right after the other.
+    Check(GetWindow(app.Button(IDC_SHEET_ABOUT), GW_HWNDNEXT) == app.Button(IDC_SHEET_SAVE_TO_FILE) &&
+              GetWindow(app.Button(IDC_SHEET_SAVE_TO_FILE), GW_HWNDNEXT) == app.Button(IDC_SHEET_EXIT),
+          where + ": z-order (Tab) About, Save To File, Exit");
 }

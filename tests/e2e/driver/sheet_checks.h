@@ -13,5 +13,5 @@ int ScreenDpi();
 // A figure given for 96 dpi as this sheet shows it: grown by the width of its (hidden) Help
 // button over that button's 75 pixels at 96 dpi.
 int ScaledForSheet(HWND sheet, int pixels);
-// Labels, states and places of "About Vittrel Kelvorn32", "Save To File" and "Exit".
+// Labels, states, places and z-order of "About Vittrel Kelvorn32", "Save To File" and "Exit".
 void CheckButtonRow(const Vittrel& app, const std::string& where);
