@@ -162,8 +162,7 @@ TEST(ResourceScript, EveryListIsNamedByItsCaptionAndEveryResultIsRead) {
         {"IDD_INSTALLATION_PAGE",
          {"Possible Reasons"},
          {"IDC_PROBLEM_TEXT", "IDC_SOLUTION_TEXT", "IDC_NOTES_TEXT"}},
-        // The grid is read by column; its 8-bit headings, right after the Mono and Stereo boxes,
-        // are taken for the boxes' descriptions.
+        // The grid is read by column, its headings too.
         {"IDD_WAVE_DEVICES_PAGE",
          {"Device(s):"},
          {"Manufacturer ID:",
@@ -174,6 +173,7 @@ TEST(ResourceScript, EveryListIsNamedByItsCaptionAndEveryResultIsRead) {
           "IDC_WAVE_DRIVER_VERSION",
           "Type:",
           "IDC_WAVE_CHANNELS",
+          "8-bit",
           "IDC_FORMAT_1M08",
           "IDC_FORMAT_2M08",
           "IDC_FORMAT_4M08",
@@ -181,6 +181,7 @@ TEST(ResourceScript, EveryListIsNamedByItsCaptionAndEveryResultIsRead) {
           "IDC_FORMAT_1M16",
           "IDC_FORMAT_2M16",
           "IDC_FORMAT_4M16",
+          "8-bit",
           "IDC_FORMAT_1S08",
           "IDC_FORMAT_2S08",
           "IDC_FORMAT_4S08",
