@@ -24,13 +24,13 @@ bool Holds(const Folder& folder, const std::string& name, const std::string& byt
 }
 
 void CheckSave(const Folder& before, const MemoryReportFiles& files, const std::string& report,
-               const SaveOutcome& outcome, ReplaceMethod method) {
+               const SaveOutcome& outcome, const OsVersion& version) {
     const Folder& after = files.files;
     FUZZ_CHECK(!files.misused && !files.unflushedRenamed);
     bool renamed = false;
     for (const std::string& call : files.calls)
         renamed = renamed || call.rfind("rename ", 0) == 0;
-    FUZZ_CHECK(method == ReplaceMethod::InOneStep ? !renamed : !files.calls.count("replace"));
+    FUZZ_CHECK(IsWindows95Family(version) ? !files.calls.count("replace") : !renamed);
 
     // Each file named holds what the message says of it, and appears in the message; besides
     // those and Vittrel.log, the folder is as it was.
@@ -93,7 +93,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const auto& file : start)
         used += file.second.size();
 
-    for (const ReplaceMethod method : {ReplaceMethod::InOneStep, ReplaceMethod::ByRenaming}) {
+    const OsVersion nt40 = {true, 4, 0, 1381, kPlatformWin32Nt}, win95 = {true, 4, 0, 950, kPlatformWin32Windows};
+    for (const OsVersion& version : {nt40, win95}) {
         MemoryReportFiles files;
         files.files = start;
         files.failures = failures;
@@ -103,7 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             const std::string report(reportSize, static_cast<char>('0' + save));
             files.calls.clear();
             files.created.clear();
-            CheckSave(before, files, report, SaveReportFile(files, report, 0x4D2, method), method);
+            CheckSave(before, files, report, SaveReportFile(files, report, 0x4D2, version), version);
         }
     }
     return 0;

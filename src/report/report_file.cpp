@@ -92,12 +92,12 @@ SaveOutcome WriteInPlaceAfter(ReportFiles& files, const std::string& bytes, uint
     return outcome;
 }
 
-// Vittrel.log replaced by the finished new file. The Windows 95 family cannot do that in one step:
-// there the earlier report is renamed aside until the new one has its name, and named back if the
-// new one cannot take it.
+// Vittrel.log replaced by the finished new file. The Windows 95 family cannot do that in one step
+// (its MoveFileEx is a stub): there the earlier report is renamed aside until the new one has its
+// name, and named back if the new one cannot take it.
 SaveOutcome PutInPlace(ReportFiles& files, const std::string& newFile, uint32_t firstAsideNumber,
-                       ReplaceMethod method) {
-    if (method == ReplaceMethod::InOneStep)
+                       const OsVersion& version) {
+    if (!IsWindows95Family(version))
         return {files.Replace(newFile, kReportFileName)};
     std::string aside;
     uint32_t error = TakeFreeName(firstAsideNumber, aside, [&](const std::string& name) {
@@ -118,7 +118,7 @@ SaveOutcome PutInPlace(ReportFiles& files, const std::string& newFile, uint32_t 
 } // namespace
 
 SaveOutcome SaveReportFile(ReportFiles& files, const std::string& bytes, uint32_t uniqueNumber,
-                           ReplaceMethod method) {
+                           const OsVersion& version) {
     std::string newFile;
     const uint32_t created =
         TakeFreeName(uniqueNumber, newFile, [&](const std::string& name) { return files.CreateNew(name); });
@@ -130,7 +130,7 @@ SaveOutcome SaveReportFile(ReportFiles& files, const std::string& bytes, uint32_
         error = files.Flush(); // before it takes Vittrel.log's name, which may reach the disk first
     SaveOutcome outcome{CloseAfter(files, error)};
     if (outcome.error == 0) {
-        outcome = PutInPlace(files, newFile, uniqueNumber + kNameAttempts, method);
+        outcome = PutInPlace(files, newFile, uniqueNumber + kNameAttempts, version);
         if (outcome.error == 0 || !outcome.newReportFile.empty())
             return outcome;
         if (IsRefusal(outcome.error))

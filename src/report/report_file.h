@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "sheet/os_version.h"
+
 inline constexpr char kReportFileName[] = "Vittrel.log";
 
 // The system's error codes that saving tells apart.
@@ -41,9 +43,6 @@ public:
     virtual uint32_t Remove(const std::string& name) = 0;
 };
 
-// How Vittrel.log is replaced by the new file: in one step, or on the Windows 95 family by renames.
-enum class ReplaceMethod { InOneStep, ByRenaming };
-
 // What a save left. A file named here is one that the user is told about.
 struct SaveOutcome {
     uint32_t error = 0;              // 0: Vittrel.log holds the whole new report
@@ -59,6 +58,8 @@ struct SaveOutcome {
 // Vittrel.log by it (access denied, a sharing violation) writes into Vittrel.log itself instead,
 // and only into one that exists; the earlier bytes are put back if the new ones cannot be written
 // whole. A failure leaves Vittrel.log as it was and removes the new file, unless one of them then
-// holds no whole report: the outcome names where the reports are.
+// holds no whole report: the outcome names where the reports are. `version` is the system's own:
+// the Windows 95 family cannot replace a file in one step, and there the new file takes Vittrel.log's
+// name by renames.
 SaveOutcome SaveReportFile(ReportFiles& files, const std::string& bytes, uint32_t uniqueNumber,
-                           ReplaceMethod method);
+                           const OsVersion& version);

@@ -157,10 +157,8 @@ SaveOutcome WithFullPaths(SaveOutcome outcome) {
 
 void SaveReport(const CMyPropertySheet& sheet) {
     WindowsReportFiles files;
-    const ReplaceMethod method =
-        IsWindows95Family(QueryOsVersion()) ? ReplaceMethod::ByRenaming : ReplaceMethod::InOneStep;
     const SaveOutcome outcome = WithFullPaths(
-        SaveReportFile(files, ComposeReport(TakeSnapshot(sheet)), GetCurrentProcessId(), method));
+        SaveReportFile(files, ComposeReport(TakeSnapshot(sheet)), GetCurrentProcessId(), QueryOsVersion()));
     const std::string text =
         ComposeSaveMessage(FullPathOf(kReportFileName), SystemMessage(outcome.error), outcome);
     if (!text.empty())
