@@ -26,9 +26,13 @@ if declare -F "prepare_$name" >/dev/null; then
 fi
 
 start_xvfb "$dir" || exit 1
-(cd "$dir/cwd" && timeout 150 "$WINE" "$VITTREL_WIN_BIN/vittrel-driver.exe" "$name" "$(windows_path "$dir")")
+# What Wine writes to its error output goes to a file that the driver can read (a scenario may ask
+# Wine to trace some calls), and is shown after the run.
+(cd "$dir/cwd" && timeout 150 "$WINE" "$VITTREL_WIN_BIN/vittrel-driver.exe" "$name" "$(windows_path "$dir")") \
+    2>"$dir/wine-stderr.log"
 status=$?
 wineserver -k 2>/dev/null
+cat "$dir/wine-stderr.log" >&2
 stop_xvfb
 cleanup
 changed=$(changed_library_files "$E2E_WORK/base-prefix" | head -n 5)

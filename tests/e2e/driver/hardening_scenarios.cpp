@@ -5,7 +5,9 @@
 
 #include <mmsystem.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <utility>
 
 #include "braille_texts.h"
@@ -39,10 +41,12 @@ bool VisitEveryPage(const Vittrel& app, const std::string& when) {
     return all;
 }
 
-// Presses "Save To File" and answers the report it wrote ("" when none). The click is sent, so it
-// returns once the writer is done; a message box instead would hold it, hence the time limit.
-std::string SaveReport(const Vittrel& app, const std::string& when) {
-    DeleteFileA("Vittrel.log");
+// Presses "Save To File" and answers the report it wrote ("" when none), over the earlier report
+// when asked to keep it. The click is sent, so it returns once the writer is done; a message box
+// instead would hold it, hence the time limit.
+std::string SaveReport(const Vittrel& app, const std::string& when, bool overEarlier = false) {
+    if (!overEarlier)
+        DeleteFileA("Vittrel.log");
     DWORD_PTR result = 0;
     const bool returned = SendMessageTimeoutA(app.Button(IDC_SHEET_SAVE_TO_FILE), BM_CLICK, 0, 0, SMTO_NORMAL,
                                               20000, &result) != 0;
@@ -67,6 +71,77 @@ void CheckAllSections(const std::string& report, const std::string& when) {
           when + ": the report ends with a line end");
 }
 
+// ---- The save's file calls ----
+
+const char kSaveFileCalls[] = "CreateFileA;WriteFile;FlushFileBuffers;CloseHandle;MoveFileExA;MoveFileA;DeleteFileA";
+
+// The traced calls of one process after the trace's first `from` bytes, in order: each the
+// function's name, then its text arguments, and the flags of MoveFileExA.
+std::vector<std::string> TracedCalls(DWORD process, size_t from) {
+    char prefix[16];
+    std::snprintf(prefix, sizeof(prefix), "%04lx:", static_cast<unsigned long>(process));
+    const std::string trace = ReadFileBytes(TracePath());
+    std::vector<std::string> calls;
+    for (size_t at = std::min(from, trace.size()); at < trace.size();) {
+        const size_t end = std::min(trace.find('\n', at), trace.size());
+        const std::string line = trace.substr(at, end - at);
+        at = end + 1;
+        const size_t call = line.find(":Call ");
+        const size_t open = line.find('(', call), close = line.rfind(") ret=");
+        if (line.rfind(prefix, 0) != 0 || call == std::string::npos || close == std::string::npos || open > close)
+            continue;
+        const std::string function = line.substr(call + 6, open - call - 6);
+        std::string text = function.substr(function.find('.') + 1);
+        const bool flagsWanted = text == "MoveFileExA";
+        size_t argument = open + 1;
+        for (bool last = false; !last;) {
+            size_t comma = line.find(',', argument);
+            last = comma == std::string::npos || comma > close;
+            const std::string value = line.substr(argument, (last ? close : comma) - argument);
+            argument = comma + 1;
+            const size_t quote = value.find('"');
+            if (quote != std::string::npos || (last && flagsWanted))
+                text.append(1, ' ').append(value, quote == std::string::npos ? 0 : quote);
+        }
+        calls.push_back(text);
+    }
+    return calls;
+}
+
+// The lines, each ended by CR LF.
+std::string Lines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+// Saves over the report that is there, and checks the file calls that the save made in their
+// order: the new file written, flushed and closed before it takes Vittrel.log's name; in one step
+// on Windows NT, by renames on the Windows 95 family, whose MoveFileEx does nothing.
+void CheckSaveCalls(const Vittrel& app, bool nt, const std::string& when) {
+    const size_t from = ReadFileBytes(TracePath()).size();
+    SaveReport(app, when + ": a second save", true);
+    const std::vector<std::string> calls = TracedCalls(app.ProcessId(), from);
+    // The names that the save chose: the new file's, and where the earlier report waits.
+    const std::string created = calls.empty() ? "" : calls[0].substr(calls[0].find(' ') + 1);
+    const std::string renamedAside = "MoveFileA \"Vittrel.log\" ";
+    std::string aside;
+    for (const std::string& call : calls)
+        if (aside.empty() && call.rfind(renamedAside, 0) == 0)
+            aside = call.substr(renamedAside.size());
+    std::vector<std::string> expected = {"CreateFileA " + created, "WriteFile", "FlushFileBuffers", "CloseHandle"};
+    if (nt) {
+        expected.push_back("MoveFileExA " + created + " \"Vittrel.log\" 00000009");
+    } else {
+        expected.push_back("MoveFileA \"Vittrel.log\" " + aside);
+        expected.push_back("MoveFileA " + created + " \"Vittrel.log\"");
+        expected.push_back("DeleteFileA " + aside);
+    }
+    Check(created.rfind("\"~vtl", 0) == 0 && aside != created, when + ": the save's files have names of their own");
+    CheckEqual(Lines(expected), Lines(calls), when + ": the save's file calls, in order");
+}
+
 // ---- Every Windows version ----
 
 struct VersionRow {
@@ -86,8 +161,11 @@ constexpr size_t kVersionCount = sizeof(kVersions) / sizeof(kVersions[0]);
 
 void RunVersion(const VersionRow& row) {
     SetWindowsVersion(row.version);
+    TraceCalls(kSaveFileCalls);
     Vittrel app;
-    if (!app.Start() || !app.WaitForSheet())
+    const bool started = app.Start();
+    TraceCalls(kSaveFileCalls, false);
+    if (!started || !app.WaitForSheet())
         return;
     CheckEqual(ExpectedTitle(), WindowText(app.Sheet()), "title");
     if (!VisitEveryPage(app, row.version))
@@ -115,6 +193,7 @@ void RunVersion(const VersionRow& row) {
                       row.osVersion + "\r\n  Build: " + row.osBuild + "\r\n") != std::string::npos,
           "the report names the system as the page does");
     Check(report.find(status + "\r\n") != std::string::npos, "the report has the Braille status");
+    CheckSaveCalls(app, row.nt, row.version);
     Check(app.ExitWithButton(), "Exit ends the program");
 }
 
@@ -144,13 +223,6 @@ std::string Garbage(size_t size, uint32_t seed) {
 // driver under (prepare_hostile_profiles).
 const std::string kMainDirectory = "C:\\" + std::string(45, 'K') + "\\";
 const std::string kDriver16 = kMainDirectory + "DRIVER16";
-
-std::string Lines(std::initializer_list<std::string> lines) {
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\r\n";
-    return text;
-}
 
 struct ConfigVariant {
     const char* name;

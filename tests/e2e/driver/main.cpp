@@ -11,24 +11,36 @@
 
 namespace {
 std::string g_outputDirectory = ".";
+
+// A value of Wine's own settings in the current user's registry.
+bool SetWineValue(const char* key, const char* name, const std::string& value) {
+    HKEY opened = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &opened, nullptr) !=
+        ERROR_SUCCESS)
+        return false;
+    const LONG written = RegSetValueExA(opened, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                                        static_cast<DWORD>(value.size() + 1));
+    RegCloseKey(opened);
+    return written == ERROR_SUCCESS;
 }
+} // namespace
 
 std::string OutputDirectory() {
     return g_outputDirectory;
 }
 
 void SetWindowsVersion(const std::string& version) {
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine", 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS) {
-        Check(false, "the Windows version can be set");
-        return;
-    }
-    const LONG written =
-        RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version.c_str()),
-                       static_cast<DWORD>(version.size() + 1));
-    RegCloseKey(key);
-    Check(written == ERROR_SUCCESS, "Wine reports Windows version " + version);
+    Check(SetWineValue("Software\\Wine", "Version", version), "Wine reports Windows version " + version);
+}
+
+void TraceCalls(const std::string& functions, bool traced) {
+    Check(SetWineValue("Software\\Wine\\Debug", "RelayInclude", functions) &&
+              SetEnvironmentVariableA("WINEDEBUG", traced ? "+pid,+relay" : "-all"),
+          std::string(traced ? "" : "no longer ") + "tracing " + functions);
+}
+
+std::string TracePath() {
+    return g_outputDirectory + "\\wine-stderr.log";
 }
 
 int main(int argc, char** argv) {

@@ -22,5 +22,11 @@ void AddKeyboardScenarios(std::vector<Scenario>& scenarios);
 // Sets the Windows version that Wine reports to programs started from now on ("win95", "nt40",
 // "win31", ...).
 void SetWindowsVersion(const std::string& version);
+// Programs started from now on have their calls of `functions` ("WriteFile;CloseHandle") traced by
+// Wine, each line with the caller's process id, into TracePath(); or, with `traced` false, nothing.
+// For calls whose effect no test can read afterwards, such as a flush.
+void TraceCalls(const std::string& functions, bool traced = true);
+// What Wine writes to its error output in this scenario (run_scenario.sh keeps it there).
+std::string TracePath();
 // Where a scenario leaves pictures for people to look at (the driver's second argument, or ".").
 std::string OutputDirectory();
