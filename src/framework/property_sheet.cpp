@@ -4,7 +4,7 @@
 #include <commctrl.h>
 
 #include "framework/created_window.h"
-#include "framework/system_library.h"
+#include "system/system_library.h"
 #include "framework/win_app.h"
 
 static_assert(kWindowStyleChild == WS_CHILD && kClassStyleInputMethod == CS_IME);

@@ -1,11 +1,7 @@
 set(VITTREL_FRAMEWORK_PURE
-    src/framework/created_window.cpp
-    src/framework/system_reason.cpp)
+    src/framework/created_window.cpp)
 set(VITTREL_FRAMEWORK_WIN
     src/framework/win_app.cpp
-    src/framework/system_library.cpp
-    src/framework/live_region.cpp
-    src/framework/system_reason_win.cpp
     src/framework/dialog.cpp
     src/framework/dialog_template.cpp
     src/framework/data_exchange.cpp

@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "framework/system_library.h"
-#include "framework/system_reason.h"
-#include "framework/system_reason_win.h"
+#include "system/system_library.h"
+#include "system/system_reason.h"
+#include "system/system_reason_win.h"
 
 CWinApp* CWinApp::s_current = nullptr;
 

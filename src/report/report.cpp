@@ -1,7 +1,7 @@
 // Composition of "Vittrel.log": one section per page that has gathered its data, in a fixed order.
 #include "report/report.h"
 
-#include "framework/system_reason.h"
+#include "system/system_reason.h"
 #include "pages/device_texts.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/system_reason_win.h"
+#include "system/system_reason_win.h"
 #include "report/report.h"
 #include "report/report_file.h"
 #include "sheet/my_property_sheet.h"

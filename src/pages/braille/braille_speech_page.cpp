@@ -2,7 +2,7 @@
 // each time the user selects the display's entry.
 #include "pages/braille/braille_speech_page.h"
 
-#include "framework/live_region.h"
+#include "system/live_region.h"
 #include "pages/braille/braille.h"
 #include "pages/braille/braille_environment_win.h"
 #include "resource.h"

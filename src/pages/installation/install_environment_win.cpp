@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "framework/kernel_function.h"
+#include "system/kernel_function.h"
 
 // A buffer of MAX_PATH holds any Windows or system directory; the result is empty only when the
 // query fails, so no partial path is ever joined to a file name.

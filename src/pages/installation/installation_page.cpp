@@ -1,7 +1,7 @@
 // The installation page: the diagnosis result and the per-reason solutions.
 #include "pages/installation/installation_page.h"
 
-#include "framework/live_region.h"
+#include "system/live_region.h"
 #include "pages/installation/diagnosis.h"
 #include "pages/installation/install_environment_win.h"
 #include "pages/installation/reason_solutions.h"

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "framework/system_library.h"
+#include "system/system_library.h"
 
 // The first spooler block; most machines' port lists fit in it.
 static constexpr DWORD kSpoolerBlockSize = 2000;

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "framework/kernel_function.h"
+#include "system/kernel_function.h"
 
 using GlobalMemoryStatusExFunction = BOOL(WINAPI*)(LPMEMORYSTATUSEX);
 

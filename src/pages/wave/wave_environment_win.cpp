@@ -5,7 +5,7 @@
 
 #include <mmsystem.h>
 
-#include "framework/system_library.h"
+#include "system/system_library.h"
 #include "pages/device_texts.h"
 
 // winmm is loaded on the page's first query. Without it there is no device, as when the count

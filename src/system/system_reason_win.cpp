@@ -1,5 +1,5 @@
 // FormatMessageA behind the program's error messages.
-#include "framework/system_reason_win.h"
+#include "system/system_reason_win.h"
 
 std::string SystemMessage(DWORD error) {
     char* text = nullptr;

@@ -1,11 +1,11 @@
 // Marks live regions through oleacc's annotation services (ole32 and oleacc from the system
 // folder) and raises their change event, looked up in user32: Windows 95 has no NotifyWinEvent.
-#include "framework/live_region.h"
+#include "system/live_region.h"
 
 #include <oleacc.h>
 
-#include "framework/kernel_function.h"
-#include "framework/system_library.h"
+#include "system/kernel_function.h"
+#include "system/system_library.h"
 
 namespace {
 

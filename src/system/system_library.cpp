@@ -1,8 +1,8 @@
 // Loads the libraries that are not known DLLs from the system folder, each with its table of
 // functions, and keeps the program's folder and the current folder out of the library search.
-#include "framework/system_library.h"
+#include "system/system_library.h"
 
-#include "framework/kernel_function.h"
+#include "system/kernel_function.h"
 
 namespace {
 
@@ -29,15 +29,15 @@ const Table* LoadTable(const char* library, DWORD* error, Table& table, Fill fil
 
 } // namespace
 
-// Each table's functions by name, as the library exports them.
-#define VITTREL_FIND(name) Find(module, #name, table.name)
+// Each function of a table by its name, as the library exports it.
+#define VITTREL_FIND(name) &&Find(module, #name, table.name)
 
 const CommonControlsFunctions* CommonControls(DWORD* error) {
     static CommonControlsFunctions table;
     static DWORD reason = ERROR_SUCCESS;
     static const CommonControlsFunctions* const loaded =
         LoadTable("comctl32.dll", &reason, table, [](HMODULE module, CommonControlsFunctions& table) {
-            return VITTREL_FIND(InitCommonControls) && VITTREL_FIND(PropertySheetA);
+            return true VITTREL_COMCTL32_FUNCTIONS(VITTREL_FIND);
         });
     if (error != nullptr)
         *error = reason;
@@ -46,19 +46,17 @@ const CommonControlsFunctions* CommonControls(DWORD* error) {
 
 const WinmmFunctions* Winmm() {
     static WinmmFunctions table;
-    static const WinmmFunctions* const loaded =
-        LoadTable("winmm.dll", nullptr, table, [](HMODULE module, WinmmFunctions& table) {
-            return VITTREL_FIND(waveOutGetNumDevs) && VITTREL_FIND(waveOutGetDevCapsA) &&
-                   VITTREL_FIND(auxGetNumDevs) && VITTREL_FIND(auxGetDevCapsA) && VITTREL_FIND(auxGetVolume);
-        });
+    static const WinmmFunctions* const loaded = LoadTable(
+        "winmm.dll", nullptr, table,
+        [](HMODULE module, WinmmFunctions& table) { return true VITTREL_WINMM_FUNCTIONS(VITTREL_FIND); });
     return loaded;
 }
 
 const WinspoolFunctions* Winspool() {
     static WinspoolFunctions table;
-    static const WinspoolFunctions* const loaded =
-        LoadTable("winspool.drv", nullptr, table,
-                  [](HMODULE module, WinspoolFunctions& table) { return VITTREL_FIND(EnumPortsA); });
+    static const WinspoolFunctions* const loaded = LoadTable(
+        "winspool.drv", nullptr, table,
+        [](HMODULE module, WinspoolFunctions& table) { return true VITTREL_WINSPOOL_FUNCTIONS(VITTREL_FIND); });
     return loaded;
 }
 
@@ -68,7 +66,7 @@ const Ole32Functions* Ole32() {
         LoadSystemLibrary("oleacc.dll") == nullptr
             ? nullptr
             : LoadTable("ole32.dll", nullptr, table, [](HMODULE module, Ole32Functions& table) {
-                  return VITTREL_FIND(CoInitialize) && VITTREL_FIND(CoCreateInstance);
+                  return true VITTREL_OLE32_FUNCTIONS(VITTREL_FIND);
               });
     return loaded;
 }

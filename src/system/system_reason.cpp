@@ -1,5 +1,5 @@
 // The system's reason for an error, trimmed for a message box.
-#include "framework/system_reason.h"
+#include "system/system_reason.h"
 
 std::string SystemReasonText(std::string systemMessage, uint32_t errorCode) {
     while (!systemMessage.empty() &&

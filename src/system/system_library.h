@@ -27,31 +27,32 @@ std::string SystemLibraryPath(const char* name);
 // run.
 HMODULE LoadSystemLibrary(const char* name, DWORD* error = nullptr);
 
+// One list per library of the functions that the program calls there, each named once: the list
+// makes both the table's members (typed as the SDK declares the function) and their look-ups.
 // comctl32: the property sheet and its common control classes.
-struct CommonControlsFunctions {
-    decltype(&::InitCommonControls) InitCommonControls = nullptr;
-    decltype(&::PropertySheetA) PropertySheetA = nullptr;
-};
-
+#define VITTREL_COMCTL32_FUNCTIONS(X) X(InitCommonControls) X(PropertySheetA)
 // winmm: the calls of the wave and auxiliary pages.
-struct WinmmFunctions {
-    decltype(&::waveOutGetNumDevs) waveOutGetNumDevs = nullptr;
-    decltype(&::waveOutGetDevCapsA) waveOutGetDevCapsA = nullptr;
-    decltype(&::auxGetNumDevs) auxGetNumDevs = nullptr;
-    decltype(&::auxGetDevCapsA) auxGetDevCapsA = nullptr;
-    decltype(&::auxGetVolume) auxGetVolume = nullptr;
-};
-
+#define VITTREL_WINMM_FUNCTIONS(X) \
+    X(waveOutGetNumDevs) X(waveOutGetDevCapsA) X(auxGetNumDevs) X(auxGetDevCapsA) X(auxGetVolume)
 // winspool: the spooler's port list.
-struct WinspoolFunctions {
-    decltype(&::EnumPortsA) EnumPortsA = nullptr;
-};
-
+#define VITTREL_WINSPOOL_FUNCTIONS(X) X(EnumPortsA)
 // ole32: the accessibility services that screen readers read, which oleacc serves.
-struct Ole32Functions {
-    decltype(&::CoInitialize) CoInitialize = nullptr;
-    decltype(&::CoCreateInstance) CoCreateInstance = nullptr;
+#define VITTREL_OLE32_FUNCTIONS(X) X(CoInitialize) X(CoCreateInstance)
+
+#define VITTREL_TABLE_MEMBER(name) decltype(&::name) name = nullptr;
+struct CommonControlsFunctions {
+    VITTREL_COMCTL32_FUNCTIONS(VITTREL_TABLE_MEMBER)
 };
+struct WinmmFunctions {
+    VITTREL_WINMM_FUNCTIONS(VITTREL_TABLE_MEMBER)
+};
+struct WinspoolFunctions {
+    VITTREL_WINSPOOL_FUNCTIONS(VITTREL_TABLE_MEMBER)
+};
+struct Ole32Functions {
+    VITTREL_OLE32_FUNCTIONS(VITTREL_TABLE_MEMBER)
+};
+#undef VITTREL_TABLE_MEMBER
 
 // Each table is made on its first use and kept for the run: nullptr when the library, or any
 // function of it, is missing. A missing function counts as a missing library, with the reason
