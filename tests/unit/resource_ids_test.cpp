@@ -3,6 +3,7 @@
 // a screen reader names its lists and reads its texts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <map>
 #include <regex>
@@ -10,6 +11,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "pages/wave/wave_devices.h"
 
 namespace {
 
@@ -54,6 +57,7 @@ struct TemplateControl {
     std::string kind; // LTEXT, GROUPBOX, LISTBOX, ...
     std::string text; // without its quotes; empty for a list
     std::string id;   // as written: a name of the header or a number
+    long x = 0;       // the left edge
 };
 
 // Each template of the script by its dialog's name, the controls in template order (z-order).
@@ -70,10 +74,10 @@ std::map<std::string, std::vector<TemplateControl>> Templates() {
         else if (controls != nullptr && std::regex_search(line, m, control)) {
             const std::vector<std::string> args = Arguments(m[2]);
             if (m[1] == "LISTBOX")
-                controls->push_back({m[1], "", args[0]});
+                controls->push_back({m[1], "", args[0], std::stol(args.at(1))});
             else
-                controls->push_back(
-                    {m[1], std::regex_replace(args[0], std::regex("^\"|\"$"), ""), args.at(1)});
+                controls->push_back({m[1], std::regex_replace(args[0], std::regex("^\"|\"$"), ""), args.at(1),
+                                     m[1] == "CONTROL" ? 0 : std::stol(args.at(2))});
         }
     }
     return templates;
@@ -120,9 +124,14 @@ bool IsStatic(const TemplateControl& control) {
     return control.kind == "LTEXT" || control.kind == "CTEXT" || control.kind == "RTEXT";
 }
 
-// What a screen reader says for a static or a group box: its caption, or the id of a value that the
-// page fills in.
+// What a screen reader says for a static or a group box: the name that the page gives it, its
+// caption, or the id of a value that the page fills in.
 std::string Said(const TemplateControl& control) {
+    static const std::map<std::string, long> values = HeaderValues();
+    const auto id = values.find(control.id);
+    for (const FormatColumnName& column : kFormatColumnNames)
+        if (id != values.end() && id->second == column.headingId)
+            return column.name;
     return control.id == "-1" ? control.text : control.id;
 }
 
@@ -158,20 +167,22 @@ TEST(ResourceScript, EveryListIsNamedByItsCaptionAndEveryResultIsRead) {
     const struct {
         const char* dialog;
         std::vector<std::string> listNames, pageText;
+        std::vector<std::string> headings = {}; // the centred statics, left to right on screen
     } pages[] = {
         {"IDD_INSTALLATION_PAGE",
          {"Possible Reasons"},
          {"IDC_PROBLEM_TEXT", "IDC_SOLUTION_TEXT", "IDC_NOTES_TEXT"}},
-        // The grid is read by column, its headings too.
+        // The grid is read by column, each heading with its channels.
         {"IDD_WAVE_DEVICES_PAGE",
          {"Device(s):"},
          {"Manufacturer ID:", "IDC_WAVE_MANUFACTURER_ID", "Product ID:", "IDC_WAVE_PRODUCT_ID",
-          "Driver Version:", "IDC_WAVE_DRIVER_VERSION", "Type:", "IDC_WAVE_CHANNELS", "8-bit",
-          "IDC_FORMAT_1M08", "IDC_FORMAT_2M08", "IDC_FORMAT_4M08", "16-bit", "IDC_FORMAT_1M16",
-          "IDC_FORMAT_2M16", "IDC_FORMAT_4M16", "8-bit", "IDC_FORMAT_1S08", "IDC_FORMAT_2S08",
-          "IDC_FORMAT_4S08", "16-bit", "IDC_FORMAT_1S16", "IDC_FORMAT_2S16", "IDC_FORMAT_4S16",
+          "Driver Version:", "IDC_WAVE_DRIVER_VERSION", "Type:", "IDC_WAVE_CHANNELS", "Mono 8-bit",
+          "IDC_FORMAT_1M08", "IDC_FORMAT_2M08", "IDC_FORMAT_4M08", "Mono 16-bit", "IDC_FORMAT_1M16",
+          "IDC_FORMAT_2M16", "IDC_FORMAT_4M16", "Stereo 8-bit", "IDC_FORMAT_1S08", "IDC_FORMAT_2S08",
+          "IDC_FORMAT_4S08", "Stereo 16-bit", "IDC_FORMAT_1S16", "IDC_FORMAT_2S16", "IDC_FORMAT_4S16",
           "IDC_OPTIONAL_FUNCTION_1", "IDC_OPTIONAL_FUNCTION_2", "IDC_OPTIONAL_FUNCTION_3",
-          "IDC_OPTIONAL_FUNCTION_4", "IDC_OPTIONAL_FUNCTION_5"}},
+          "IDC_OPTIONAL_FUNCTION_4", "IDC_OPTIONAL_FUNCTION_5"},
+         {"Mono 8-bit", "Mono 16-bit", "Stereo 8-bit", "Stereo 16-bit"}},
         {"IDD_AUX_DEVICES_PAGE",
          {"Device(s):"},
          {"Product ID:", "IDC_AUX_PRODUCT_ID", "Manufacturer ID:", "IDC_AUX_MANUFACTURER_ID",
@@ -188,6 +199,15 @@ TEST(ResourceScript, EveryListIsNamedByItsCaptionAndEveryResultIsRead) {
                 names.push_back(ListName(controls, i));
         EXPECT_EQ(page.listNames, names) << page.dialog << ": the lists' names";
         EXPECT_EQ(page.pageText, PageText(controls)) << page.dialog << ": read on entering the page";
+        std::vector<TemplateControl> headings;
+        std::copy_if(controls.begin(), controls.end(), std::back_inserter(headings),
+                     [](const TemplateControl& control) { return control.kind == "CTEXT"; });
+        std::stable_sort(headings.begin(), headings.end(),
+                         [](const TemplateControl& a, const TemplateControl& b) { return a.x < b.x; });
+        std::vector<std::string> said;
+        for (const TemplateControl& heading : headings)
+            said.push_back(Said(heading));
+        EXPECT_EQ(page.headings, said) << page.dialog << ": the headings by their place on screen";
     }
 }
 

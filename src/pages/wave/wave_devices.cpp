@@ -13,6 +13,13 @@ const std::array<int, kWaveFormatCount> kWaveFormatLabelIds = {
     IDC_FORMAT_2M16, IDC_FORMAT_2S16, IDC_FORMAT_4M08, IDC_FORMAT_4S08, IDC_FORMAT_4M16, IDC_FORMAT_4S16,
 };
 
+const std::array<FormatColumnName, 4> kFormatColumnNames = {{
+    {IDC_FORMAT_COLUMN_M08, "Mono 8-bit"},
+    {IDC_FORMAT_COLUMN_M16, "Mono 16-bit"},
+    {IDC_FORMAT_COLUMN_S08, "Stereo 8-bit"},
+    {IDC_FORMAT_COLUMN_S16, "Stereo 16-bit"},
+}};
+
 namespace {
 
 constexpr uint32_t kPitch = 0x0001;

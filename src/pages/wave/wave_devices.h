@@ -28,6 +28,15 @@ constexpr size_t kWaveFormatCount = 12;
 // The label control that each standard format bit (bit 0 to 11 of dwFormats) makes visible.
 extern const std::array<int, kWaveFormatCount> kWaveFormatLabelIds;
 
+// The format grid's four column headings. On screen each shows its sample width alone, under the
+// group box of its channels ("Mono", "Stereo"), which screen readers do not read with it: they read
+// each heading by its name here instead.
+struct FormatColumnName {
+    int headingId;
+    const char* name;
+};
+extern const std::array<FormatColumnName, 4> kFormatColumnNames;
+
 // What the page shows for one device.
 struct WaveDeviceView {
     std::string manufacturerId, productId, driverVersion, channels;

@@ -5,6 +5,7 @@
 #include "pages/wave/wave_environment_win.h"
 #include "resource.h"
 #include "sheet/page_flags.h"
+#include "system/annotation.h"
 
 const CommandEntry<CMyPropertyPage4> CMyPropertyPage4::kCommands[1] = {
     {IDC_WAVE_DEVICE_LIST, LBN_SELCHANGE, &CMyPropertyPage4::OnSelChangeWaveDeviceList},
@@ -33,6 +34,8 @@ BOOL CMyPropertyPage4::OnInitDialog() {
     CPropertyPage::OnInitDialog();
     g_page4Shown = 1;
     GatherWaveDevices();
+    for (const FormatColumnName& column : kFormatColumnNames)
+        AnnotateName(GetDlgItem(column.headingId), column.name);
     return TRUE;
 }
 

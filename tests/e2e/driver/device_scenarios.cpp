@@ -10,6 +10,7 @@
 
 #include "braille_texts.h"
 #include "harness.h"
+#include "pages/wave/wave_devices.h"
 #include "resource.h"
 #include "scenarios.h"
 
@@ -330,8 +331,8 @@ void SetBraillePort(const std::string& original, const std::string& port) {
     WriteFileBytes(WindowsPath("system.ini"), bytes);
 }
 
-// Windows 95, C:\Kelvorn32 without its DRIVER16\ABTWIN.DLL, LPT1 leading to a device that opens
-// (prepare_braille_win95). Each change below is followed by a click on the display's entry or the
+// Windows 95, no C:\Kelvorn32 and so no DRIVER16\ABTWIN.DLL in it, LPT1 leading to a device that
+// opens (prepare_braille_win95). Each change below is followed by a click on the display's entry or the
 // Down key on it, which must check again; at the end, the same port is checked again and again.
 void BrailleWin95() {
     SetWindowsVersion("win95");
@@ -339,9 +340,13 @@ void BrailleWin95() {
     SetBraillePort(systemIni, "LPT1");
     const std::string driverFile = "C:\\Kelvorn32\\DRIVER16\\ABTWIN.DLL";
 
+    DeleteFileA("annotations.txt");
     Vittrel app;
     if (!app.Start() || !app.WaitForSheet())
         return;
+    // A solution chosen by the user is announced, and so are the format grid's headings by name.
+    Select(app, GetDlgItem(app.CurrentPage(), IDC_REASON_LIST), 3);
+    app.ShowPage(kWaveTab);
     HWND page = app.ShowPage(kBrailleTab);
     HWND list = GetDlgItem(page, IDC_BRAILLE_DEVICE_LIST);
     CheckEntries({"Alva Braille Device"}, list, "Braille page");
@@ -359,6 +364,7 @@ void BrailleWin95() {
     } steps[] = {
         {"driver file present, no port",
          [&] {
+             CreateDirectoryA("C:\\Kelvorn32", nullptr);
              CreateDirectoryA("C:\\Kelvorn32\\DRIVER16", nullptr);
              WriteFileBytes(driverFile, "MZ");
              SetBraillePort(systemIni, "");
@@ -412,6 +418,15 @@ void BrailleWin95() {
     Check(held != INVALID_HANDLE_VALUE, "then the driver opens LPT1 sharing nothing");
     CloseHandle(held);
     Check(app.ExitWithButton(), "Exit ends the program");
+
+    // What the stand-in oleacc.dll was told (prepare_braille_win95): each control, by its id, with
+    // the property and value, in order.
+    std::string expected = std::to_string(IDC_SOLUTION_TEXT) + " live setting: 1 (type 3)\n";
+    for (const FormatColumnName& column : kFormatColumnNames)
+        expected += std::to_string(column.headingId) + " name: " + column.name + "\n";
+    for (long check = 0; check < checks + 10; ++check)
+        expected += std::to_string(IDC_BRAILLE_STATUS) + " live setting: 1 (type 3)\n";
+    CheckEqual(expected, ReadFileBytes("annotations.txt"), "what screen readers were told, in order");
 }
 
 } // namespace
