@@ -15,10 +15,6 @@
 
 namespace {
 
-constexpr int kWaveTab = 2;
-constexpr int kAuxTab = 3;
-constexpr int kBrailleTab = 5;
-
 // Format labels by dwFormats bit, and the optional-function texts by dwSupport bit.
 const int kFormatLabels[12] = {IDC_FORMAT_1M08, IDC_FORMAT_1S08, IDC_FORMAT_1M16, IDC_FORMAT_1S16,
                                IDC_FORMAT_2M08, IDC_FORMAT_2S08, IDC_FORMAT_2M16, IDC_FORMAT_2S16,

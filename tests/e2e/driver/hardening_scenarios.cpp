@@ -25,14 +25,13 @@ const char* const kSectionHeadings[] = {
     "\r\nPORTS.\r\n------\r\n",
     "\r\nBRAILLE AND SPEECH DEVICES.\r\n---------------------------\r\n",
 };
-constexpr int kBrailleTab = 5;
 
 // Brings every tab to the front in order; true when each showed its own page.
 bool VisitEveryPage(const Vittrel& app, const std::string& when) {
     bool all = true;
-    for (int tab = 0; tab < 6; ++tab) {
+    for (int tab = 0; tab < kSheetPageCount; ++tab) {
         HWND page = app.ShowPage(tab);
-        all = Check(page && GetDlgItem(page, kPageMarkers[tab]),
+        all = Check(page && GetDlgItem(page, kSheetPages[tab].marker),
                     when + ": tab " + std::to_string(tab + 1) + " shows its page") &&
               all;
     }
@@ -92,7 +91,7 @@ void RunVersion(const VersionRow& row) {
     CheckEqual(ExpectedTitle(), WindowText(app.Sheet()), "title");
     if (!VisitEveryPage(app, row.version))
         return;
-    HWND system = app.ShowPage(1);
+    HWND system = app.ShowPage(kSystemInfoTab);
     CheckEqual(row.nt ? "Windows NT" : "Windows 95", ControlText(system, IDC_OS_NAME),
                "O/S by platform family");
     CheckEqual(row.osVersion, ControlText(system, IDC_OS_VERSION), "version");
@@ -283,7 +282,7 @@ void HostileSpooler() {
     Vittrel app;
     if (!app.Start() || !app.WaitForSheet())
         return;
-    HWND page = app.ShowPage(4);
+    HWND page = app.ShowPage(kPortsTab);
     const std::vector<std::string> summary = ListItems(GetDlgItem(page, IDC_PORT_SUMMARY_LIST));
     const std::string tail = " Local Monitor. It is a Local Port.";
     for (const std::string& name : {longCom, longLpt}) {
@@ -350,7 +349,7 @@ void CheckSaveFails(const Vittrel& app, const std::string& report, DWORD error, 
     Check(WaitFor([&] { return !IsWindow(box) && IsWindowEnabled(app.Sheet()); }),
           when + ": OK closes it and the sheet takes input again");
     CheckEqual(tab, app.CurrentTab(), when + ": the same page is in front");
-    Check(app.ShowPage((tab + 1) % 6) != nullptr && app.ShowPage(tab) != nullptr,
+    Check(app.ShowPage((tab + 1) % kSheetPageCount) != nullptr && app.ShowPage(tab) != nullptr,
           when + ": the sheet still changes pages");
     Check(entries == FolderEntries(folder), when + ": no file left behind, none gone");
     CheckEqual(earlier, ReadFileBytes(report), when + ": the earlier report is as it was");
@@ -425,9 +424,9 @@ void TourWithSystemLibraries(Vittrel& app) {
     WAVEOUTCAPSA wine{};
     waveOutGetDevCapsA(0, &wine, sizeof(wine));
     VisitEveryPage(app, "libraries planted");
-    const std::vector<std::string> wave = ListItems(GetDlgItem(app.ShowPage(2), IDC_WAVE_DEVICE_LIST));
+    const std::vector<std::string> wave = ListItems(GetDlgItem(app.ShowPage(kWaveTab), IDC_WAVE_DEVICE_LIST));
     CheckEqual(wine.szPname, wave.empty() ? "" : wave.front(), "the wave page lists Wine's device (winmm)");
-    Check(!ListItems(GetDlgItem(app.ShowPage(4), IDC_PORT_SUMMARY_LIST)).empty(),
+    Check(!ListItems(GetDlgItem(app.ShowPage(kPortsTab), IDC_PORT_SUMMARY_LIST)).empty(),
           "the ports page lists the spooler's ports (winspool)");
     CheckAllSections(SaveReport(app, "libraries planted"), "libraries planted");
     Check(app.ExitWithButton(), "Exit ends the program");

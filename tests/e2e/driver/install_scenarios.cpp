@@ -318,10 +318,10 @@ void ReasonSolutions() {
     }
 
     // Leaving the page and coming back keeps the selection and does not diagnose again.
-    HWND other = app.ShowPage(4);
+    HWND other = app.ShowPage(kPortsTab);
     Check(other && other != page && GetDlgItem(other, IDC_PROBLEM_TEXT) == nullptr,
           "the Ports page is in front");
-    HWND again = app.ShowPage(0);
+    HWND again = app.ShowPage(kInstallationTab);
     Check(again == page, "back on the installation page: the same page window");
     PageTexts expected = kMainDirectoryMissing;
     expected.selected = 4;

@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int kPortsTab = 4;
 const char kSpoolerPortsKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Ports";
 // Every port the local spooler keeps in its registry list is reported with these texts.
 const char kLocalPortTexts[] = " Local Monitor. It is a Local Port.";
@@ -149,7 +148,7 @@ void PortsLines() {
     // Probed once per sheet: the ports are free now, yet the page shows what it found first.
     Release(com2);
     Release(lpt1);
-    app.ShowPage(0);
+    app.ShowPage(kInstallationTab);
     page = ShowPortsPage(app);
     Check(SameList(comm, ReadList(page, IDC_COMM_PORT_LIST)),
           "Communication Ports unchanged on the second visit");

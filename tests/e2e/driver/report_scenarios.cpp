@@ -13,7 +13,6 @@
 
 namespace {
 
-enum Tab { kInstallationTab, kSystemInfoTab, kWaveTab, kAuxTab, kPortsTab, kBrailleTab };
 const char kReportFile[] = "Vittrel.log";
 const char kCaption[] = "Vittrel Kelvorn32";
 
@@ -89,7 +88,7 @@ void ReportSections() {
     SaveQuietly(app, "right after start");
     const std::string first = ReadFileBytes(kReportFile);
 
-    for (int tab = kInstallationTab; tab <= kBrailleTab; ++tab)
+    for (int tab = 0; tab < kSheetPageCount; ++tab)
         app.ShowPage(tab);
     app.ShowPage(kAuxTab);
     SaveQuietly(app, "after every page");
