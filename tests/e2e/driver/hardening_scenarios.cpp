@@ -10,21 +10,13 @@
 
 #include "braille_texts.h"
 #include "harness.h"
+#include "report/report.h"
 #include "resource.h"
 #include "scenarios.h"
 
 namespace {
 
 using namespace std::string_literals;
-
-const char* const kSectionHeadings[] = {
-    "KELVORN32 DIRECTORY:\r\n--------------------\r\n",
-    "\r\nSYSTEM INFORMATION.\r\n-------------------\r\n",
-    "\r\nWAVE DEVICES.\r\n-------------\r\n",
-    "\r\nAUXILIARY OUTPUT DEVICES.\r\n------------------------\r\n",
-    "\r\nPORTS.\r\n------\r\n",
-    "\r\nBRAILLE AND SPEECH DEVICES.\r\n---------------------------\r\n",
-};
 
 // Brings every tab to the front in order; true when each showed its own page.
 bool VisitEveryPage(const Vittrel& app, const std::string& when) {
@@ -55,7 +47,7 @@ std::string SaveReport(const Vittrel& app, const std::string& when) {
 // Every section, in order, each once.
 void CheckAllSections(const std::string& report, const std::string& when) {
     size_t from = 0;
-    for (const char* heading : kSectionHeadings) {
+    for (const char* heading : kReportSectionHeadings) {
         const size_t at = report.find(heading, from);
         const std::string name = Escape(std::string(heading).substr(0, std::string(heading).find('-')));
         if (!Check(at != std::string::npos, when + ": the report has \"" + name + "\" in its place"))

@@ -11,6 +11,7 @@
 
 #include "harness.h"
 #include "installation_texts.h"
+#include "report/report.h"
 #include "resource.h"
 #include "scenarios.h"
 
@@ -246,16 +247,15 @@ void CheckOnlyTheSheet(const Vittrel& app, const std::string& when) {
 }
 
 const char kReport[] = "Vittrel.log";
-const char kReportStart[] = "KELVORN32 DIRECTORY:\r\n";
 
 // Waits for "Save To File" to have written the report, then removes it for the next save.
 void CheckReportSaved(const std::string& when) {
     bool exists = false;
-    WaitFor([&] { return ReadFileBytes(kReport, &exists).size() >= sizeof(kReportStart) - 1; }, 10000);
+    const std::string start = kInstallationHeading;
+    WaitFor([&] { return ReadFileBytes(kReport, &exists).size() >= start.size(); }, 10000);
     const std::string report = ReadFileBytes(kReport, &exists);
     if (Check(exists, when + ": " + kReport + " is written"))
-        CheckEqual(kReportStart, report.substr(0, sizeof(kReportStart) - 1),
-                   when + ": the report's first line");
+        CheckEqual(start, report.substr(0, start.size()), when + ": the report's first section heading");
     DeleteFileA(kReport);
 }
 
