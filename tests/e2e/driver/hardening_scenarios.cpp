@@ -13,6 +13,7 @@
 #include "report/report.h"
 #include "resource.h"
 #include "scenarios.h"
+#include "sheet_checks.h"
 
 namespace {
 
@@ -306,41 +307,16 @@ bool AskHost(const std::string& action) {
                  "the host did \"" + action + "\"");
 }
 
-std::string FullPath(const std::string& file) {
-    char path[MAX_PATH] = {};
-    GetFullPathNameA(file.c_str(), MAX_PATH, path, nullptr);
-    return path;
-}
-
-// "Save To File" fails with `error`: one box owned by the sheet with the file's full path and the
-// system's reason, then the sheet is usable on the same page, and the report's folder holds what it
-// held before, an earlier report byte for byte.
+// "Save To File" fails with `error`: the message box tells it, then the sheet is usable, and the
+// report's folder holds what it held before, an earlier report byte for byte.
 void CheckSaveFails(const Vittrel& app, const std::string& report, DWORD error, const std::string& when) {
     const std::string folder =
         report.find('\\') == std::string::npos ? "." : report.substr(0, report.rfind('\\'));
     const std::vector<std::string> entries = FolderEntries(folder);
     const std::string earlier = ReadFileBytes(report);
-    char reason[512] = {};
-    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
-                   MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reason, sizeof(reason), nullptr);
-    std::string expected = "The report could not be saved to " + FullPath(report) + ".\r\n" + reason;
-    while (!expected.empty() && (expected.back() == '\n' || expected.back() == '\r'))
-        expected.pop_back();
-    const int tab = app.CurrentTab();
-    app.PressButton(IDC_SHEET_SAVE_TO_FILE);
-    HWND box = app.WaitForTopLevel("Vittrel Kelvorn32");
-    if (!Check(box != nullptr, when + ": a message box tells the report was not saved"))
+    if (!CheckSaveFailureBox(app, report, error, when))
         return;
-    Check(GetWindow(box, GW_OWNER) == app.Sheet(), when + ": the sheet owns it");
-    std::string text;
-    for (HWND child : ChildWindows(box))
-        if (ClassOf(child) == "Static" && !WindowText(child).empty())
-            text = WindowText(child);
-    CheckEqual(expected, text, when + ": its text");
-    PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-    Check(WaitFor([&] { return !IsWindow(box) && IsWindowEnabled(app.Sheet()); }),
-          when + ": OK closes it and the sheet takes input again");
-    CheckEqual(tab, app.CurrentTab(), when + ": the same page is in front");
+    const int tab = app.CurrentTab();
     Check(app.ShowPage((tab + 1) % kSheetPageCount) != nullptr && app.ShowPage(tab) != nullptr,
           when + ": the sheet still changes pages");
     Check(entries == FolderEntries(folder), when + ": no file left behind, none gone");

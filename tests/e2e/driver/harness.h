@@ -125,4 +125,6 @@ private:
 };
 
 std::string ExpectedTitle();
+// The title of the program's message boxes.
+inline constexpr char kMessageBoxTitle[] = "Vittrel Kelvorn32";
 RECT ClientRectOf(HWND child, HWND parent);
