@@ -10,6 +10,7 @@
 
 #include "braille_texts.h"
 #include "harness.h"
+#include "pages/device_texts.h"
 #include "pages/wave/wave_devices.h"
 #include "resource.h"
 #include "scenarios.h"
@@ -77,7 +78,7 @@ void CheckAuxPage(HWND page, const std::vector<std::string>& want, const std::st
 void CheckNoDevice(const Vittrel& app, HWND page, int listId, const std::string& what,
                    const std::function<void(const std::string&)>& checkEmpty) {
     HWND list = GetDlgItem(page, listId);
-    CheckEntries({"<None>"}, list, what);
+    CheckEntries({kNoDeviceEntry}, list, what);
     CheckEqual(LB_ERR, Selection(list), what + ": nothing selected");
     checkEmpty(what);
     Select(app, list, 0);
@@ -263,7 +264,7 @@ void DevicesScripted() {
 
     page = app.ShowPage(kBrailleTab);
     CheckEntries({}, GetDlgItem(page, IDC_BRAILLE_DEVICE_LIST), "Braille page under Windows NT 4.0");
-    CheckEqual("Windows NT: No need to check for Devices", ControlText(page, IDC_BRAILLE_STATUS),
+    CheckEqual(kBrailleNtStatus, ControlText(page, IDC_BRAILLE_STATUS),
                "Braille page under Windows NT 4.0: status");
     Check(app.ExitWithButton(), "Exit ends the program");
 

@@ -10,6 +10,7 @@
 
 #include "braille_texts.h"
 #include "harness.h"
+#include "installation_texts.h"
 #include "report/report.h"
 #include "resource.h"
 #include "scenarios.h"
@@ -96,7 +97,7 @@ void RunVersion(const VersionRow& row) {
     const std::string status = ControlText(braille, IDC_BRAILLE_STATUS);
     if (row.nt) {
         CheckEqual(0, static_cast<long long>(entries.size()), "Braille page: no device listed");
-        CheckEqual("Windows NT: No need to check for Devices", status, "Braille page: nothing to check");
+        CheckEqual(kBrailleNtStatus, status, "Braille page: nothing to check");
     } else {
         CheckEqual(1, static_cast<long long>(entries.size()), "Braille page: one device listed");
         CheckEqual(kBrailleNotFoundStatus, status, "Braille page: the check ran");
@@ -148,13 +149,9 @@ struct ConfigVariant {
     const char* name;
     std::string bytes; // "" with directory: kvcfg_32.ini is a directory
     bool directory;
-    const char* problem; // the installation page's problem text
+    std::string problem; // the installation page's problem text
     const char* braille; // the Braille status; nullptr: the driver was found at LPT1
 };
-
-const char kMainMissing[] =
-    "Either the kelvorn directory specified in the KVCFG_32.INI file does not exist or some of the files in "
-    "the kelvorn directory do not exist.";
 
 // Windows 95, a SYSTEM.INI of garbage around the display's 5,000-character port value, and a
 // product directory of 49 characters. Each variant of kvcfg_32.ini opens the sheet, lets every
@@ -168,20 +165,19 @@ void HostileProfiles() {
     const std::string withNuls = "[Sys\0tem]\r\nMain\xE9\0Directory=C:\\\xFF\r\n[System]\r\nMainDirectory="s +
                                  kMainDirectory + "\r\nDriver16Directory=\x80\x81\0\xFE\r\n"s;
     const ConfigVariant variants[] = {
-        {"5 MB of random bytes", Garbage(5 * 1024 * 1024, 1), false, kMainMissing,
+        {"5 MB of random bytes", Garbage(5 * 1024 * 1024, 1), false, kMainDirectoryMissingTexts.problem,
          kBrailleNotFoundStatus.c_str()},
         {"a 10,000-character MainDirectory", "[System]\r\nMainDirectory=" + std::string(10000, 'C') + "\r\n",
-         false, kMainMissing, kBrailleNotFoundStatus.c_str()},
-        {"NUL bytes and bytes 128-255 in keys and values", withNuls, false,
-         "Some of the directories specified in the INI file do not exist.", nullptr},
-        {"a directory, not a file", "", true, "The kelvorn INI file could not be found.",
-         kBrailleNotFoundStatus.c_str()},
+         false, kMainDirectoryMissingTexts.problem, kBrailleNotFoundStatus.c_str()},
+        {"NUL bytes and bytes 128-255 in keys and values", withNuls, false, kDirectoriesMissingTexts.problem,
+         nullptr},
+        {"a directory, not a file", "", true, kConfigMissingTexts.problem, kBrailleNotFoundStatus.c_str()},
         {"sections repeated, keys without =, a repair due",
          Lines({"[System]", "MainDirectory=" + kMainDirectory, "Driver16Directory=" + kDriver16,
                 "Driver32Directory=" + kDriver16, "Language", "[Drivers]", "Multimedia=" + kDriver16,
                 "Braille16=KVCNOVOX", "Port", "[System]", "MainDirectory=C:\\Elsewhere", "[Drivers]",
                 "Speech32=KVCNOVOX", "garbage line", "="}),
-         false, "An error has been found in the INI file.\n", nullptr},
+         false, kRepairedTexts.problem, nullptr},
     };
     const std::string config = WindowsPath("kvcfg_32.ini");
     for (const ConfigVariant& variant : variants) {
@@ -238,7 +234,7 @@ void RepeatRepair() {
         Vittrel app;
         if (!app.Start() || !app.WaitForSheet())
             return;
-        CheckEqual(run == 1 ? "An error has been found in the INI file.\n" : "None found.",
+        CheckEqual(run == 1 ? kRepairedTexts.problem : kSoundTexts.problem,
                    ControlText(app.CurrentPage(), IDC_PROBLEM_TEXT), when + ": problem found");
         if (!Check(app.ExitWithButton(), when + ": Exit ends the program"))
             return;

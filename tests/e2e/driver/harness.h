@@ -125,6 +125,7 @@ private:
 };
 
 std::string ExpectedTitle();
-// The title of the program's message boxes.
+// The title of the program's message boxes, and of its About box.
 inline constexpr char kMessageBoxTitle[] = "Vittrel Kelvorn32";
+inline constexpr char kAboutBoxTitle[] = "About Vittrel Kelvorn32";
 RECT ClientRectOf(HWND child, HWND parent);

@@ -11,6 +11,7 @@
 
 #include "harness.h"
 #include "installation_texts.h"
+#include "pages/device_texts.h"
 #include "report/report.h"
 #include "resource.h"
 #include "scenarios.h"
@@ -174,7 +175,8 @@ void AuxListByArrowKeys(const Vittrel& app) {
     if (!list)
         return;
     const std::vector<std::string> items = ListItems(list);
-    CheckEqual("<None>", items.size() == 1 ? items[0] : "(not one entry)", "the auxiliary list's one entry");
+    CheckEqual(kNoDeviceEntry, items.size() == 1 ? items[0] : "(not one entry)",
+               "the auxiliary list's one entry");
     if (SelectByKey(list, VK_DOWN, 0, "auxiliary devices, Down"))
         CheckEqual("", ControlText(page, IDC_AUX_PRODUCT_ID), "auxiliary devices, Down: no details");
 }
@@ -265,7 +267,7 @@ void AboutByKeyboard(const Vittrel& app, UINT openKey, const char* open, UINT cl
     const std::string when = std::string("About box opened with ") + open;
     HWND button = app.Button(IDC_SHEET_ABOUT);
     Keystroke(openKey);
-    HWND about = app.WaitForTopLevel("About Vittrel Kelvorn32");
+    HWND about = app.WaitForTopLevel(kAboutBoxTitle);
     if (!Check(about != nullptr, when + ": it opens"))
         return;
     WaitFor([&] { return app.FocusedWindow() == GetDlgItem(about, IDOK); }, 5000);

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "harness.h"
+#include "port_texts.h"
 #include "resource.h"
 #include "scenarios.h"
 
@@ -16,9 +17,6 @@ const char kSpoolerPortsKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion
 const char kLocalPortTexts[] = " Local Monitor. It is a Local Port.";
 // The platform's text for ERROR_SHARING_VIOLATION, without the CR LF it ends in.
 const char kSharingViolationText[] = "Sharing violation.";
-
-const char kComMissing[] = ": This Com Port does not Exist or it is not used by Windows.";
-const char kPrinterMissing[] = ": This Printer Port does not Exist or it is not used by Windows.";
 
 std::string SummaryLine(const std::string& port) {
     return port + kLocalPortTexts;
@@ -127,13 +125,13 @@ void PortsLines() {
 
     std::vector<std::string> commLines = {"COM1: OK.", std::string("COM2: ") + kSharingViolationText};
     for (int n = 3; n <= 8; ++n)
-        commLines.push_back("COM" + std::to_string(n) + kComMissing);
+        commLines.push_back(ComMissingLine("COM" + std::to_string(n)));
     CheckLines(commLines, comm.lines, "Communication Ports");
     CheckEqual(0, comm.selection, "Communication Ports: the first line is selected");
 
     // The platform's text ends in a full stop and CR LF: the line ends there, so a single full stop.
-    CheckLines({std::string("LPT1: ") + kSharingViolationText, "LPT2: OK.",
-                std::string("LPT3") + kPrinterMissing, std::string("LPT4") + kPrinterMissing},
+    CheckLines({std::string("LPT1: ") + kSharingViolationText, "LPT2: OK.", PrinterMissingLine("LPT3"),
+                PrinterMissingLine("LPT4")},
                printer.lines, "Printer Ports");
     CheckEqual(0, printer.selection, "Printer Ports: the first line is selected");
 

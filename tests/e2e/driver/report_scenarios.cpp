@@ -7,6 +7,7 @@
 
 #include "harness.h"
 #include "installation_texts.h"
+#include "pages/device_texts.h"
 #include "report/report.h"
 #include "resource.h"
 #include "scenarios.h"
@@ -97,11 +98,11 @@ void ReportSections() {
     CheckEqual(3, static_cast<long long>(PageList(app, kInstallationTab, IDC_REASON_LIST).size()),
                "three reasons on the installation page");
     const std::vector<std::string> wave = PageList(app, kWaveTab, IDC_WAVE_DEVICE_LIST);
-    Check(wave.size() == 1 && wave[0] != "<None>", "the wave page lists one device: " + First(wave));
-    CheckEqual("<None>", First(PageList(app, kAuxTab, IDC_AUX_DEVICE_LIST)),
+    Check(wave.size() == 1 && wave[0] != kNoDeviceEntry, "the wave page lists one device: " + First(wave));
+    CheckEqual(kNoDeviceEntry, First(PageList(app, kAuxTab, IDC_AUX_DEVICE_LIST)),
                "the auxiliary page lists no device");
     CheckEqual(ExpectedReport(app, {}), first, "the first report: installation and system information only");
-    CheckEqual(ExpectedReport(app, {0, true, true, true, true}), second,
+    CheckEqual(ExpectedReport(app, {.wave = true, .aux = true, .ports = true, .braille = true}), second,
                "the second report: every section in order, nothing of the first or older report");
     Check(app.ExitWithButton(), "Exit ends the program");
 }
@@ -145,20 +146,21 @@ void ReportFileHeld() {
     CloseHandle(viewer);
     CheckEqual(6, static_cast<long long>(PageList(app, kInstallationTab, IDC_REASON_LIST).size()),
                "six reasons on the installation page");
-    CheckEqual("<None>", First(PageList(app, kWaveTab, IDC_WAVE_DEVICE_LIST)),
+    CheckEqual(kNoDeviceEntry, First(PageList(app, kWaveTab, IDC_WAVE_DEVICE_LIST)),
                "the wave page lists no device");
-    CheckEqual(ExpectedReport(app, {1, true}), seen,
+    CheckEqual(ExpectedReport(app, {.solutionMode = 1, .wave = true}), seen,
                "the report the viewer sees: each reason's own solution by position");
     Check(FolderEntries(".") == std::vector<std::string>{kReportFile}, "no other file is left in the folder");
 
     app.ShowPage(kPortsTab);
     SaveQuietly(app, "after the ports page");
-    CheckEqual(ExpectedReport(app, {1, true, false, true, false}), ReadFileBytes(kReportFile),
+    CheckEqual(ExpectedReport(app, {.solutionMode = 1, .wave = true, .ports = true}),
+               ReadFileBytes(kReportFile),
                "the report after the ports page: its section, none of Braille and speech");
     app.ShowPage(kBrailleTab);
     SaveQuietly(app, "after the Braille and speech page");
-    CheckEqual(ExpectedReport(app, {1, true, false, true, true}), ReadFileBytes(kReportFile),
-               "the report after the Braille and speech page too");
+    CheckEqual(ExpectedReport(app, {.solutionMode = 1, .wave = true, .ports = true, .braille = true}),
+               ReadFileBytes(kReportFile), "the report after the Braille and speech page too");
     Check(app.ExitWithButton(), "Exit ends the program");
 }
 

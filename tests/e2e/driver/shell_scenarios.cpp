@@ -65,7 +65,7 @@ void StartUpAfterAnotherWindow() {
 }
 
 HWND WaitForAboutBox(const Vittrel& app) {
-    return app.WaitForTopLevel("About Vittrel Kelvorn32");
+    return app.WaitForTopLevel(kAboutBoxTitle);
 }
 
 void CheckAboutBox(const Vittrel& app, HWND about, const std::string& when) {
