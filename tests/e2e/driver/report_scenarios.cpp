@@ -62,20 +62,6 @@ std::string ExpectedReport(const Vittrel& app, const Sections& sections) {
     return ComposeReport(shown);
 }
 
-// Presses "Save To File" and waits for the click's handler to end: a save that succeeds shows
-// nothing, so the click comes back, and the sheet is still open on the same page.
-void SaveQuietly(const Vittrel& app, const std::string& when) {
-    const int tab = app.CurrentTab();
-    DWORD_PTR result = 0;
-    const bool returned = SendMessageTimeoutA(app.Button(IDC_SHEET_SAVE_TO_FILE), BM_CLICK, 0, 0, SMTO_NORMAL,
-                                              20000, &result) != 0;
-    Check(returned, when + ": Save To File returns without waiting for the user");
-    Check(app.TopLevelWindows(kMessageBoxTitle).empty(), when + ": no message box");
-    Check(IsWindowVisible(app.Sheet()) && IsWindowEnabled(app.Sheet()),
-          when + ": the sheet is open and usable");
-    CheckEqual(tab, app.CurrentTab(), when + ": the sheet shows the same page");
-}
-
 // Without a kvcfg_32.ini (three reasons, one solution for all), an older and longer report in
 // the current directory, and an ALSA null device behind the one wave device
 // (prepare_report_sections).

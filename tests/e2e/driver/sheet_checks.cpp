@@ -104,6 +104,18 @@ void CheckButtonRow(const Vittrel& app, const std::string& where) {
           where + ": z-order (Tab) About, Save To File, Exit");
 }
 
+void SaveQuietly(const Vittrel& app, const std::string& when) {
+    const int tab = app.CurrentTab();
+    DWORD_PTR result = 0;
+    const bool returned = SendMessageTimeoutA(app.Button(IDC_SHEET_SAVE_TO_FILE), BM_CLICK, 0, 0, SMTO_NORMAL,
+                                              20000, &result) != 0;
+    Check(returned, when + ": Save To File returns without waiting for the user");
+    Check(app.TopLevelWindows(kMessageBoxTitle).empty(), when + ": no message box");
+    Check(IsWindowVisible(app.Sheet()) && IsWindowEnabled(app.Sheet()),
+          when + ": the sheet is open and usable");
+    CheckEqual(tab, app.CurrentTab(), when + ": the sheet shows the same page");
+}
+
 bool CheckSaveFailureBox(const Vittrel& app, const std::string& report, DWORD error,
                          const std::string& when) {
     char fullPath[MAX_PATH] = {}, reason[512] = {};

@@ -15,6 +15,9 @@ int ScreenDpi();
 int ScaledForSheet(HWND sheet, int pixels);
 // Labels, states, places and z-order of "About Vittrel Kelvorn32", "Save To File" and "Exit".
 void CheckButtonRow(const Vittrel& app, const std::string& where);
+// Presses "Save To File" and waits for the click's handler to end: a save that succeeds shows
+// nothing, so the click comes back, and the sheet is still open on the same page.
+void SaveQuietly(const Vittrel& app, const std::string& when);
 // Presses "Save To File" where saving `report` fails with `error`: a message box owned by the sheet,
 // which waits meanwhile, tells it with the error icon, the report's full path and the system's
 // reason, as ComposeSaveMessage words them, and one button, OK, which closes it; then the sheet is
