@@ -1,4 +1,4 @@
-// The benchmark's baseline: a plain comctl32 property sheet of six pages of the program's sizes,
+// The benchmark's baseline: a plain comctl32 property sheet of the program's pages, of their sizes,
 // shown modally with PropertySheetA, nothing gathered. It ends when the sheet closes.
 // Two variants tell where the program's extra time goes:
 //   BARE_SHEET_PROGRAM_TEMPLATES: the program's own page templates (all their controls) instead
@@ -9,24 +9,25 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
 #ifdef BARE_SHEET_PROGRAM_IMPORTS
 #include <mmsystem.h>
 #include <winspool.h>
 #endif
 
-#ifdef BARE_SHEET_PROGRAM_TEMPLATES
-#include "resource.h"
-#endif
+#include "sheet_pages.h"
 
 namespace {
 
+// A page's template: the program's own, or the empty one of its size, 101 on in bare_sheet.rc.
+int PageTemplate(int page) {
 #ifdef BARE_SHEET_PROGRAM_TEMPLATES
-constexpr int kTemplates[] = {IDD_INSTALLATION_PAGE, IDD_SYSTEM_INFO_PAGE, IDD_WAVE_DEVICES_PAGE,
-                              IDD_AUX_DEVICES_PAGE,  IDD_PORTS_PAGE,       IDD_BRAILLE_SPEECH_PAGE};
+    return kSheetPages[static_cast<size_t>(page)].templateId;
 #else
-constexpr int kTemplates[] = {101, 102, 103, 104, 105, 106}; // bare_sheet.rc
+    return 101 + page;
 #endif
-constexpr int kPageCount = sizeof(kTemplates) / sizeof(kTemplates[0]);
+}
 
 INT_PTR CALLBACK PageProc(HWND, UINT message, WPARAM, LPARAM) noexcept {
     return message == WM_INITDIALOG ? TRUE : FALSE;
@@ -47,11 +48,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
 #endif
     InitCommonControls();
     // comctl32 steps through the page records by their dwSize, so it is the full record's size.
-    PROPSHEETPAGEA pages[kPageCount]{};
-    for (int i = 0; i < kPageCount; ++i) {
+    std::vector<PROPSHEETPAGEA> pages(kSheetPages.size());
+    for (int i = 0; i < kSheetPageCount; ++i) {
         pages[i].dwSize = sizeof(PROPSHEETPAGEA);
         pages[i].hInstance = instance;
-        pages[i].pszTemplate = MAKEINTRESOURCEA(kTemplates[i]);
+        pages[i].pszTemplate = MAKEINTRESOURCEA(PageTemplate(i));
         pages[i].pfnDlgProc = PageProc;
     }
     PROPSHEETHEADERA header{};
@@ -59,7 +60,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     header.dwFlags = PSH_PROPSHEETPAGE;
     header.hInstance = instance;
     header.pszCaption = "Bare sheet";
-    header.nPages = kPageCount;
-    header.ppsp = pages;
+    header.nPages = static_cast<UINT>(kSheetPageCount);
+    header.ppsp = pages.data();
     return PropertySheetA(&header) == -1 ? 1 : 0;
 }

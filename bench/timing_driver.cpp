@@ -16,9 +16,10 @@
 #include <string>
 #include <vector>
 
+#include "sheet_pages.h"
+
 namespace {
 
-constexpr int kPageCount = 6;
 constexpr int kSaveToFile = 1; // IDOK: the program's "Save To File"
 constexpr DWORD kTimeoutMs = 60000;
 const char kReportFile[] = "Vittrel.log";
@@ -118,7 +119,7 @@ bool Tour(const PROCESS_INFORMATION& process, bool save, const LARGE_INTEGER& st
     FinishPainting(sheet);
     times.sheetShown = MillisecondsSince(start);
 
-    for (int page = 0; page < kPageCount; ++page)
+    for (int page = 0; page < kSheetPageCount; ++page)
         if (!ShowPage(sheet, page))
             return Fail("page " + std::to_string(page + 1) + " did not show");
     times.toured = MillisecondsSince(start);

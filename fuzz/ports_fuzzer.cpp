@@ -7,6 +7,7 @@
 #include "pages/ports/ports.h"
 
 #include "fake_input.h"
+#include "port_texts.h"
 
 #include <map>
 
@@ -84,9 +85,7 @@ void CheckPortLine(const FuzzPortEnvironment& env, PortKind kind, const std::str
         return;
     }
     if (code == 2) {
-        FUZZ_CHECK(line == name + (comm
-                                       ? ": This Com Port does not Exist or it is not used by Windows."
-                                       : ": This Printer Port does not Exist or it is not used by Windows."));
+        FUZZ_CHECK(line == (comm ? ComMissingLine(name) : PrinterMissingLine(name)));
         return;
     }
     // The platform's texts are C strings: a NUL ends one.

@@ -12,11 +12,6 @@
 
 namespace {
 
-struct Section {
-    const char* header;
-    bool present;
-};
-
 struct FuzzSnapshot {
     ReportSnapshot snapshot;
     std::vector<std::string> texts; // every text and item of the snapshot
@@ -121,27 +116,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // The sections of the pages that gathered, in the pages' order. (A text may itself hold a
     // section's heading; then that heading proves nothing about its section.)
-    const Section sections[] = {
-        {"KELVORN32 DIRECTORY:\r\n--------------------\r\n", snapshot.installation.has_value()},
-        {"\r\nSYSTEM INFORMATION.\r\n-------------------\r\n", snapshot.systemInfo.has_value()},
-        {"\r\nWAVE DEVICES.\r\n-------------\r\n", snapshot.waveDevices.has_value()},
-        {"\r\nAUXILIARY OUTPUT DEVICES.\r\n------------------------\r\n", snapshot.auxDevices.has_value()},
-        {"\r\nPORTS.\r\n------\r\n", snapshot.ports.has_value()},
-        {"\r\nBRAILLE AND SPEECH DEVICES.\r\n---------------------------\r\n",
-         snapshot.brailleStatus.has_value()},
-    };
+    const bool present[] = {snapshot.installation.has_value(), snapshot.systemInfo.has_value(),
+                            snapshot.waveDevices.has_value(),  snapshot.auxDevices.has_value(),
+                            snapshot.ports.has_value(),        snapshot.brailleStatus.has_value()};
+    static_assert(std::size(present) == std::size(kReportSectionHeadings));
     size_t cursor = 0;
-    for (const Section& section : sections) {
-        const size_t at = report.find(section.header, cursor);
-        if (section.present) {
+    for (size_t section = 0; section < std::size(present); ++section) {
+        const std::string heading = kReportSectionHeadings[section];
+        const size_t at = report.find(heading, cursor);
+        if (present[section]) {
             FUZZ_CHECK(at != std::string::npos);
-            cursor = at + std::string(section.header).size();
-        } else if (!Contains(allTexts, section.header)) {
-            FUZZ_CHECK(!Contains(report, section.header));
+            cursor = at + heading.size();
+        } else if (!Contains(allTexts, heading)) {
+            FUZZ_CHECK(!Contains(report, heading));
         }
     }
     if (snapshot.installation)
-        FUZZ_CHECK(report.rfind(sections[0].header, 0) == 0);
+        FUZZ_CHECK(report.rfind(kInstallationHeading, 0) == 0);
 
     // Every line the report makes ends in CR LF, the last one included: with texts that hold no
     // line break, every CR and LF in the file is one of those line ends.

@@ -35,7 +35,7 @@ const char* ReasonSolutionLines(size_t position) {
 }
 
 void AppendInstallation(std::string& out, const InstallationSnapshot& page) {
-    out += "KELVORN32 DIRECTORY:\r\n--------------------\r\n";
+    out += kInstallationHeading;
     out += "Problem Found: " + page.problemText + "\r\n";
     out += "Possible Reasons:\r\n";
     if (page.reasons.empty()) {
@@ -55,7 +55,7 @@ void AppendInstallation(std::string& out, const InstallationSnapshot& page) {
 }
 
 void AppendSystemInfo(std::string& out, const SystemInfoSnapshot& page) {
-    out += "\r\nSYSTEM INFORMATION.\r\n-------------------\r\n";
+    out += kSystemInfoHeading;
     out += "Operating System:\r\n  O/S: " + page.osName + "\r\n  Version: " + page.osVersion +
            "\r\n  Build: " + page.osBuild + "\r\n";
     out += "CPU:\r\n  Number of Processors: " + page.processorCount +
@@ -88,7 +88,7 @@ void AppendPortList(std::string& out, const char* heading, const std::vector<std
 }
 
 void AppendPorts(std::string& out, const PortsSnapshot& page) {
-    out += "\r\nPORTS.\r\n------\r\n";
+    out += kPortsHeading;
     AppendPortList(out, "COM Ports.\r\n", page.commPorts);
     AppendPortList(out, "Printer Ports.\r\n", page.printerPorts);
     AppendPortList(out, "Total Ports Summary.\r\n", page.portSummary);
@@ -103,15 +103,13 @@ std::string ComposeReport(const ReportSnapshot& snapshot) {
     if (snapshot.systemInfo)
         AppendSystemInfo(out, *snapshot.systemInfo);
     if (snapshot.waveDevices)
-        AppendDevices(out, "\r\nWAVE DEVICES.\r\n-------------\r\n", *snapshot.waveDevices);
+        AppendDevices(out, kWaveDevicesHeading, *snapshot.waveDevices);
     if (snapshot.auxDevices)
-        AppendDevices(out, "\r\nAUXILIARY OUTPUT DEVICES.\r\n------------------------\r\n",
-                      *snapshot.auxDevices);
+        AppendDevices(out, kAuxDevicesHeading, *snapshot.auxDevices);
     if (snapshot.ports)
         AppendPorts(out, *snapshot.ports);
     if (snapshot.brailleStatus)
-        out += "\r\nBRAILLE AND SPEECH DEVICES.\r\n---------------------------\r\n" +
-               *snapshot.brailleStatus + "\r\n";
+        out += kBrailleHeading + *snapshot.brailleStatus + "\r\n";
     return out;
 }
 

@@ -42,6 +42,20 @@ struct ReportSnapshot {
     std::optional<std::string> brailleStatus{};
 };
 
+// Each section begins with its page's heading; the headings after the first set their sections off
+// by an empty line.
+inline constexpr char kInstallationHeading[] = "KELVORN32 DIRECTORY:\r\n--------------------\r\n";
+inline constexpr char kSystemInfoHeading[] = "\r\nSYSTEM INFORMATION.\r\n-------------------\r\n";
+inline constexpr char kWaveDevicesHeading[] = "\r\nWAVE DEVICES.\r\n-------------\r\n";
+inline constexpr char kAuxDevicesHeading[] = "\r\nAUXILIARY OUTPUT DEVICES.\r\n------------------------\r\n";
+inline constexpr char kPortsHeading[] = "\r\nPORTS.\r\n------\r\n";
+inline constexpr char kBrailleHeading[] =
+    "\r\nBRAILLE AND SPEECH DEVICES.\r\n---------------------------\r\n";
+// The headings in the order of the sections.
+inline constexpr const char* kReportSectionHeadings[] = {kInstallationHeading, kSystemInfoHeading,
+                                                         kWaveDevicesHeading,  kAuxDevicesHeading,
+                                                         kPortsHeading,        kBrailleHeading};
+
 // The whole file: CR LF line ends, no terminating NUL, every text and item written whole.
 std::string ComposeReport(const ReportSnapshot& snapshot);
 

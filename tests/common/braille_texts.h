@@ -6,6 +6,8 @@
 
 inline const std::string kBrailleNotFoundStatus = "- ALVA Braille Driver Could Not be Found.";
 inline const std::string kBrailleNoPortStatus = " No ALVA Braille Driver seems to be installed.";
+// Under Windows NT there is nothing to check.
+inline const std::string kBrailleNtStatus = "Windows NT: No need to check for Devices";
 
 inline std::string BraillePortUnavailableStatus(const std::string& port) {
     return "Braille driver found at port " + port +

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "port_texts.h"
+
 #include <map>
 
 // Ports, messages and a spooler held in memory. Messages are given as the platform words them,
@@ -43,9 +45,8 @@ TEST(ProbePortLine, EveryLineForm) {
         {"comm opens", PortKind::Communication, "COM1", 0, "", "COM1: OK."},
         {"printer opens", PortKind::Printer, "LPT1", 0, "", "LPT1: OK."},
         {"comm missing", PortKind::Communication, "COM3", 2, "The system cannot find the file specified.\r\n",
-         "COM3: This Com Port does not Exist or it is not used by Windows."},
-        {"printer missing", PortKind::Printer, "LPT2", 2, "",
-         "LPT2: This Printer Port does not Exist or it is not used by Windows."},
+         ComMissingLine("COM3")},
+        {"printer missing", PortKind::Printer, "LPT2", 2, "", PrinterMissingLine("LPT2")},
         {"comm denied", PortKind::Communication, "COM2", 5, "Access is denied.\r\n",
          "COM2: Access is denied."},
         // The pattern's own full stop falls behind the cut.
@@ -156,15 +157,8 @@ TEST(ComposeSummaryLine, MissingTextsReadEmpty) {
 }
 
 static const std::vector<std::string> kCommMissing = {
-    "COM1: This Com Port does not Exist or it is not used by Windows.",
-    "COM2: This Com Port does not Exist or it is not used by Windows.",
-    "COM3: This Com Port does not Exist or it is not used by Windows.",
-    "COM4: This Com Port does not Exist or it is not used by Windows.",
-    "COM5: This Com Port does not Exist or it is not used by Windows.",
-    "COM6: This Com Port does not Exist or it is not used by Windows.",
-    "COM7: This Com Port does not Exist or it is not used by Windows.",
-    "COM8: This Com Port does not Exist or it is not used by Windows.",
-};
+    ComMissingLine("COM1"), ComMissingLine("COM2"), ComMissingLine("COM3"), ComMissingLine("COM4"),
+    ComMissingLine("COM5"), ComMissingLine("COM6"), ComMissingLine("COM7"), ComMissingLine("COM8")};
 
 TEST(GatherPortLines, ProbesEveryPortInOrderThenTheSpooler) {
     FakePortEnvironment environment;
@@ -188,12 +182,8 @@ TEST(GatherPortLines, ProbesEveryPortInOrderThenTheSpooler) {
     comm[0] = "COM1: OK.";
     comm[1] = "COM2: Access is denied.";
     EXPECT_EQ(comm, lists.comm);
-    const std::vector<std::string> printer = {
-        "LPT1: " + kInUse,
-        "LPT2: This Printer Port does not Exist or it is not used by Windows.",
-        "LPT3: This Printer Port does not Exist or it is not used by Windows.",
-        "LPT4: This Printer Port does not Exist or it is not used by Windows.",
-    };
+    const std::vector<std::string> printer = {"LPT1: " + kInUse, PrinterMissingLine("LPT2"),
+                                              PrinterMissingLine("LPT3"), PrinterMissingLine("LPT4")};
     EXPECT_EQ(printer, lists.printer);
     // In the spooler's order: the list box sorts.
     const std::vector<std::string> summary = {

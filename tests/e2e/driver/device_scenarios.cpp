@@ -10,79 +10,37 @@
 
 #include "braille_texts.h"
 #include "harness.h"
+#include "pages/device_texts.h"
 #include "pages/wave/wave_devices.h"
 #include "resource.h"
 #include "scenarios.h"
 
 namespace {
 
-constexpr int kWaveTab = 2;
-constexpr int kAuxTab = 3;
-constexpr int kBrailleTab = 5;
+const int kLineIds[kOptionalFunctionLines] = {IDC_OPTIONAL_FUNCTION_1, IDC_OPTIONAL_FUNCTION_2,
+                                              IDC_OPTIONAL_FUNCTION_3, IDC_OPTIONAL_FUNCTION_4,
+                                              IDC_OPTIONAL_FUNCTION_5};
 
-// Format labels by dwFormats bit, and the optional-function texts by dwSupport bit.
-const int kFormatLabels[12] = {IDC_FORMAT_1M08, IDC_FORMAT_1S08, IDC_FORMAT_1M16, IDC_FORMAT_1S16,
-                               IDC_FORMAT_2M08, IDC_FORMAT_2S08, IDC_FORMAT_2M16, IDC_FORMAT_2S16,
-                               IDC_FORMAT_4M08, IDC_FORMAT_4S08, IDC_FORMAT_4M16, IDC_FORMAT_4S16};
-const int kLineIds[5] = {IDC_OPTIONAL_FUNCTION_1, IDC_OPTIONAL_FUNCTION_2, IDC_OPTIONAL_FUNCTION_3,
-                         IDC_OPTIONAL_FUNCTION_4, IDC_OPTIONAL_FUNCTION_5};
-
-// A wave device's capabilities, as the driver scripts them or reads them from Wine.
-struct WaveDevice {
-    unsigned mid, pid, version, formats, channels, support;
-    std::string name;
-    bool fails = false;
-};
-
-// What the wave page should show for a device: texts, lines and visible labels.
-struct WaveView {
-    std::string manufacturer, product, version, channels;
-    std::vector<std::string> lines; // all five
-    unsigned formats;
-};
-
-std::string Dotted(unsigned value) {
-    return std::to_string(value) + ".";
+// What the wave page shows for a device, as the page's decoding has it (its unit tests pin that
+// decoding); nothing at all for a device whose query failed (nullopt).
+WaveDeviceView ExpectedWave(const std::optional<WaveOutCaps>& device) {
+    return device ? DescribeWaveDevice(*device) : WaveDeviceView{};
 }
 
-WaveView ExpectedWave(const WaveDevice& d) {
-    if (d.fails)
-        return {"", "", "", "", std::vector<std::string>(5), 0};
-    std::vector<std::string> lines;
-    if (d.support & 0x01)
-        lines.push_back("Supports Pitch Control.");
-    if (d.support & 0x02)
-        lines.push_back("Supports Playback Rate Control.");
-    if (d.support & 0x04)
-        lines.push_back((d.support & 0x08) ? "Supports separate Left and Right Volume Control."
-                                           : "Supports Volume Control");
-    if (d.support & 0x10)
-        lines.push_back("Driver is Synchronous during Playback.");
-    if (d.support & 0x20)
-        lines.push_back("Returns Sample Accurate Position Information.");
-    lines.resize(5);
-    return {Dotted(d.mid),
-            Dotted(d.pid),
-            std::to_string((d.version >> 8) & 0xFF) + "." + std::to_string(d.version & 0xFF) + ".",
-            d.channels == 1 ? "MONO" : "STEREO",
-            lines,
-            d.formats & 0x0FFF};
-}
-
-void CheckWavePage(HWND page, const WaveView& want, const std::string& when) {
-    CheckEqual(want.manufacturer, ControlText(page, IDC_WAVE_MANUFACTURER_ID), when + ": manufacturer ID");
-    CheckEqual(want.product, ControlText(page, IDC_WAVE_PRODUCT_ID), when + ": product ID");
-    CheckEqual(want.version, ControlText(page, IDC_WAVE_DRIVER_VERSION), when + ": driver version");
+void CheckWavePage(HWND page, const WaveDeviceView& want, const std::string& when) {
+    CheckEqual(want.manufacturerId, ControlText(page, IDC_WAVE_MANUFACTURER_ID), when + ": manufacturer ID");
+    CheckEqual(want.productId, ControlText(page, IDC_WAVE_PRODUCT_ID), when + ": product ID");
+    CheckEqual(want.driverVersion, ControlText(page, IDC_WAVE_DRIVER_VERSION), when + ": driver version");
     CheckEqual(want.channels, ControlText(page, IDC_WAVE_CHANNELS), when + ": type");
-    for (int line = 0; line < 5; ++line)
-        CheckEqual(want.lines[static_cast<size_t>(line)], ControlText(page, kLineIds[line]),
+    for (size_t line = 0; line < kOptionalFunctionLines; ++line)
+        CheckEqual(want.optionalFunctions[line], ControlText(page, kLineIds[line]),
                    when + ": optional function line " + std::to_string(line + 1));
     std::string shown, wanted;
-    for (int bit = 0; bit < 12; ++bit) {
-        HWND label = GetDlgItem(page, kFormatLabels[bit]);
+    for (size_t bit = 0; bit < kWaveFormatCount; ++bit) {
+        HWND label = GetDlgItem(page, kWaveFormatLabelIds[bit]);
         const bool styled = (GetWindowLongA(label, GWL_STYLE) & WS_VISIBLE) != 0;
         shown += styled && IsWindowVisible(label) ? '1' : '0';
-        wanted += (want.formats >> bit) & 1 ? '1' : '0';
+        wanted += want.formatVisible[bit] ? '1' : '0';
     }
     CheckEqual(wanted, shown, when + ": visible format labels by bit 0 to 11");
 }
@@ -120,7 +78,7 @@ void CheckAuxPage(HWND page, const std::vector<std::string>& want, const std::st
 void CheckNoDevice(const Vittrel& app, HWND page, int listId, const std::string& what,
                    const std::function<void(const std::string&)>& checkEmpty) {
     HWND list = GetDlgItem(page, listId);
-    CheckEntries({"<None>"}, list, what);
+    CheckEntries({kNoDeviceEntry}, list, what);
     CheckEqual(LB_ERR, Selection(list), what + ": nothing selected");
     checkEmpty(what);
     Select(app, list, 0);
@@ -131,9 +89,7 @@ void CheckNoDevice(const Vittrel& app, HWND page, int listId, const std::string&
 void CheckNoWaveDevice(const Vittrel& app) {
     HWND page = app.ShowPage(kWaveTab);
     CheckNoDevice(app, page, IDC_WAVE_DEVICE_LIST, "wave page without a device",
-                  [&](const std::string& when) {
-                      CheckWavePage(page, {"", "", "", "", std::vector<std::string>(5), 0}, when);
-                  });
+                  [&](const std::string& when) { CheckWavePage(page, WaveDeviceView{}, when); });
 }
 
 void CheckNoAuxDevice(const Vittrel& app) {
@@ -152,8 +108,8 @@ void DevicesWine() {
     Check(waveOutGetDevCapsA(0, &caps, sizeof(caps)) == MMSYSERR_NOERROR,
           "the driver reads its capabilities");
     CheckEqual(0, auxGetNumDevs(), "Wine reports no auxiliary device");
-    const WaveDevice wine{caps.wMid,      caps.wPid,      caps.vDriverVersion, caps.dwFormats,
-                          caps.wChannels, caps.dwSupport, caps.szPname};
+    const WaveOutCaps wine{caps.wMid,      caps.wPid,      caps.vDriverVersion, caps.szPname,
+                           caps.dwFormats, caps.wChannels, caps.dwSupport};
     Note("Wine's wave device: \"" + wine.name + "\", formats " + std::to_string(wine.formats) + ", support " +
          std::to_string(wine.support) + ", channels " + std::to_string(wine.channels));
     {
@@ -188,18 +144,19 @@ void Script(const std::string& section, const std::string& key, const std::strin
     WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), ScriptPath().c_str());
 }
 
-void ScriptWave(unsigned device, const WaveDevice& d) {
+// A device whose query fails: nullopt.
+void ScriptWave(unsigned device, const std::optional<WaveOutCaps>& d) {
     const std::string section = "wave" + std::to_string(device);
-    if (d.fails) {
+    if (!d) {
         Script(section, "result", "6"); // MMSYSERR_NODRIVER
         return;
     }
-    const std::pair<const char*, unsigned> numbers[] = {{"mid", d.mid},           {"pid", d.pid},
-                                                        {"version", d.version},   {"formats", d.formats},
-                                                        {"channels", d.channels}, {"support", d.support}};
+    const std::pair<const char*, unsigned> numbers[] = {
+        {"mid", d->manufacturerId}, {"pid", d->productId},     {"version", d->driverVersion},
+        {"formats", d->formats},    {"channels", d->channels}, {"support", d->support}};
     for (const auto& [key, value] : numbers)
         Script(section, key, std::to_string(value));
-    Script(section, "name", d.name);
+    Script(section, "name", d->name);
 }
 
 struct AuxDevice {
@@ -234,13 +191,13 @@ const char kJacksText[] = "Has audio output from auxiliary input jacks.";
 void DevicesScripted() {
     const std::string longName = "Scripted Wave Device With A Name Longer Than Its Field";
     const std::string longAuxName = "Auxiliary Line In Jacks, A Name Longer Than Its Field";
-    const WaveDevice wave[6] = {
-        {1, 2, 0x0400, 0x0155, 1, 0x3F, "Scripted Wave A"},
-        {0, 0, 0, 0, 0, 0, "", true},
-        {65535, 7, 0x00010203, 0xFAAA, 2, 0x0014, longName},
-        {9, 9, 0x030A, 0x0FFF, 0, 0x0008, "D"},
-        {5, 5, 0, 0, 1, 0, "Fifth"},
-        {6, 6, 0, 0, 1, 0, "Sixth"},
+    const std::optional<WaveOutCaps> wave[6] = {
+        WaveOutCaps{1, 2, 0x0400, "Scripted Wave A", 0x0155, 1, 0x3F},
+        std::nullopt,
+        WaveOutCaps{65535, 7, 0x00010203, longName, 0xFAAA, 2, 0x0014},
+        WaveOutCaps{9, 9, 0x030A, "D", 0x0FFF, 0, 0x0008},
+        WaveOutCaps{5, 5, 0, "Fifth", 0, 1, 0},
+        WaveOutCaps{6, 6, 0, "Sixth", 0, 1, 0},
     };
     Script("wave", "count", "6");
     for (unsigned device = 0; device < 6; ++device)
@@ -307,7 +264,7 @@ void DevicesScripted() {
 
     page = app.ShowPage(kBrailleTab);
     CheckEntries({}, GetDlgItem(page, IDC_BRAILLE_DEVICE_LIST), "Braille page under Windows NT 4.0");
-    CheckEqual("Windows NT: No need to check for Devices", ControlText(page, IDC_BRAILLE_STATUS),
+    CheckEqual(kBrailleNtStatus, ControlText(page, IDC_BRAILLE_STATUS),
                "Braille page under Windows NT 4.0: status");
     Check(app.ExitWithButton(), "Exit ends the program");
 

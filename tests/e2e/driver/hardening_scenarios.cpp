@@ -12,29 +12,22 @@
 
 #include "braille_texts.h"
 #include "harness.h"
+#include "installation_texts.h"
+#include "report/report.h"
 #include "resource.h"
 #include "scenarios.h"
+#include "sheet_checks.h"
 
 namespace {
 
 using namespace std::string_literals;
 
-const char* const kSectionHeadings[] = {
-    "KELVORN32 DIRECTORY:\r\n--------------------\r\n",
-    "\r\nSYSTEM INFORMATION.\r\n-------------------\r\n",
-    "\r\nWAVE DEVICES.\r\n-------------\r\n",
-    "\r\nAUXILIARY OUTPUT DEVICES.\r\n------------------------\r\n",
-    "\r\nPORTS.\r\n------\r\n",
-    "\r\nBRAILLE AND SPEECH DEVICES.\r\n---------------------------\r\n",
-};
-constexpr int kBrailleTab = 5;
-
 // Brings every tab to the front in order; true when each showed its own page.
 bool VisitEveryPage(const Vittrel& app, const std::string& when) {
     bool all = true;
-    for (int tab = 0; tab < 6; ++tab) {
+    for (int tab = 0; tab < kSheetPageCount; ++tab) {
         HWND page = app.ShowPage(tab);
-        all = Check(page && GetDlgItem(page, kPageMarkers[tab]),
+        all = Check(page && GetDlgItem(page, kSheetPages[tab].marker),
                     when + ": tab " + std::to_string(tab + 1) + " shows its page") &&
               all;
     }
@@ -42,15 +35,11 @@ bool VisitEveryPage(const Vittrel& app, const std::string& when) {
 }
 
 // Presses "Save To File" and answers the report it wrote ("" when none), over the earlier report
-// when asked to keep it. The click is sent, so it returns once the writer is done; a message box
-// instead would hold it, hence the time limit.
+// when asked to keep it.
 std::string SaveReport(const Vittrel& app, const std::string& when, bool overEarlier = false) {
     if (!overEarlier)
         DeleteFileA("Vittrel.log");
-    DWORD_PTR result = 0;
-    const bool returned = SendMessageTimeoutA(app.Button(IDC_SHEET_SAVE_TO_FILE), BM_CLICK, 0, 0, SMTO_NORMAL,
-                                              20000, &result) != 0;
-    Check(returned, when + ": Save To File returns without a message");
+    SaveQuietly(app, when);
     bool exists = false;
     const std::string report = ReadFileBytes("Vittrel.log", &exists);
     Check(exists, when + ": Vittrel.log is written");
@@ -60,7 +49,7 @@ std::string SaveReport(const Vittrel& app, const std::string& when, bool overEar
 // Every section, in order, each once.
 void CheckAllSections(const std::string& report, const std::string& when) {
     size_t from = 0;
-    for (const char* heading : kSectionHeadings) {
+    for (const char* heading : kReportSectionHeadings) {
         const size_t at = report.find(heading, from);
         const std::string name = Escape(std::string(heading).substr(0, std::string(heading).find('-')));
         if (!Check(at != std::string::npos, when + ": the report has \"" + name + "\" in its place"))
@@ -170,7 +159,7 @@ void RunVersion(const VersionRow& row) {
     CheckEqual(ExpectedTitle(), WindowText(app.Sheet()), "title");
     if (!VisitEveryPage(app, row.version))
         return;
-    HWND system = app.ShowPage(1);
+    HWND system = app.ShowPage(kSystemInfoTab);
     CheckEqual(row.nt ? "Windows NT" : "Windows 95", ControlText(system, IDC_OS_NAME),
                "O/S by platform family");
     CheckEqual(row.osVersion, ControlText(system, IDC_OS_VERSION), "version");
@@ -182,7 +171,7 @@ void RunVersion(const VersionRow& row) {
     const std::string status = ControlText(braille, IDC_BRAILLE_STATUS);
     if (row.nt) {
         CheckEqual(0, static_cast<long long>(entries.size()), "Braille page: no device listed");
-        CheckEqual("Windows NT: No need to check for Devices", status, "Braille page: nothing to check");
+        CheckEqual(kBrailleNtStatus, status, "Braille page: nothing to check");
     } else {
         CheckEqual(1, static_cast<long long>(entries.size()), "Braille page: one device listed");
         CheckEqual(kBrailleNotFoundStatus, status, "Braille page: the check ran");
@@ -228,13 +217,9 @@ struct ConfigVariant {
     const char* name;
     std::string bytes; // "" with directory: kvcfg_32.ini is a directory
     bool directory;
-    const char* problem; // the installation page's problem text
+    std::string problem; // the installation page's problem text
     const char* braille; // the Braille status; nullptr: the driver was found at LPT1
 };
-
-const char kMainMissing[] =
-    "Either the kelvorn directory specified in the KVCFG_32.INI file does not exist or some of the files in "
-    "the kelvorn directory do not exist.";
 
 // Windows 95, a SYSTEM.INI of garbage around the display's 5,000-character port value, and a
 // product directory of 49 characters. Each variant of kvcfg_32.ini opens the sheet, lets every
@@ -248,20 +233,19 @@ void HostileProfiles() {
     const std::string withNuls = "[Sys\0tem]\r\nMain\xE9\0Directory=C:\\\xFF\r\n[System]\r\nMainDirectory="s +
                                  kMainDirectory + "\r\nDriver16Directory=\x80\x81\0\xFE\r\n"s;
     const ConfigVariant variants[] = {
-        {"5 MB of random bytes", Garbage(5 * 1024 * 1024, 1), false, kMainMissing,
+        {"5 MB of random bytes", Garbage(5 * 1024 * 1024, 1), false, kMainDirectoryMissingTexts.problem,
          kBrailleNotFoundStatus.c_str()},
         {"a 10,000-character MainDirectory", "[System]\r\nMainDirectory=" + std::string(10000, 'C') + "\r\n",
-         false, kMainMissing, kBrailleNotFoundStatus.c_str()},
-        {"NUL bytes and bytes 128-255 in keys and values", withNuls, false,
-         "Some of the directories specified in the INI file do not exist.", nullptr},
-        {"a directory, not a file", "", true, "The kelvorn INI file could not be found.",
-         kBrailleNotFoundStatus.c_str()},
+         false, kMainDirectoryMissingTexts.problem, kBrailleNotFoundStatus.c_str()},
+        {"NUL bytes and bytes 128-255 in keys and values", withNuls, false, kDirectoriesMissingTexts.problem,
+         nullptr},
+        {"a directory, not a file", "", true, kConfigMissingTexts.problem, kBrailleNotFoundStatus.c_str()},
         {"sections repeated, keys without =, a repair due",
          Lines({"[System]", "MainDirectory=" + kMainDirectory, "Driver16Directory=" + kDriver16,
                 "Driver32Directory=" + kDriver16, "Language", "[Drivers]", "Multimedia=" + kDriver16,
                 "Braille16=KVCNOVOX", "Port", "[System]", "MainDirectory=C:\\Elsewhere", "[Drivers]",
                 "Speech32=KVCNOVOX", "garbage line", "="}),
-         false, "An error has been found in the INI file.\n", nullptr},
+         false, kRepairedTexts.problem, nullptr},
     };
     const std::string config = WindowsPath("kvcfg_32.ini");
     for (const ConfigVariant& variant : variants) {
@@ -318,7 +302,7 @@ void RepeatRepair() {
         Vittrel app;
         if (!app.Start() || !app.WaitForSheet())
             return;
-        CheckEqual(run == 1 ? "An error has been found in the INI file.\n" : "None found.",
+        CheckEqual(run == 1 ? kRepairedTexts.problem : kSoundTexts.problem,
                    ControlText(app.CurrentPage(), IDC_PROBLEM_TEXT), when + ": problem found");
         if (!Check(app.ExitWithButton(), when + ": Exit ends the program"))
             return;
@@ -355,7 +339,7 @@ void HostileSpooler() {
     Vittrel app;
     if (!app.Start() || !app.WaitForSheet())
         return;
-    HWND page = app.ShowPage(4);
+    HWND page = app.ShowPage(kPortsTab);
     const std::vector<std::string> summary = ListItems(GetDlgItem(page, IDC_PORT_SUMMARY_LIST));
     const std::string tail = " Local Monitor. It is a Local Port.";
     for (const std::string& name : {longCom, longLpt}) {
@@ -387,42 +371,17 @@ bool AskHost(const std::string& action) {
                  "the host did \"" + action + "\"");
 }
 
-std::string FullPath(const std::string& file) {
-    char path[MAX_PATH] = {};
-    GetFullPathNameA(file.c_str(), MAX_PATH, path, nullptr);
-    return path;
-}
-
-// "Save To File" fails with `error`: one box owned by the sheet with the file's full path and the
-// system's reason, then the sheet is usable on the same page, and the report's folder holds what it
-// held before, an earlier report byte for byte.
+// "Save To File" fails with `error`: the message box tells it, then the sheet is usable, and the
+// report's folder holds what it held before, an earlier report byte for byte.
 void CheckSaveFails(const Vittrel& app, const std::string& report, DWORD error, const std::string& when) {
     const std::string folder =
         report.find('\\') == std::string::npos ? "." : report.substr(0, report.rfind('\\'));
     const std::vector<std::string> entries = FolderEntries(folder);
     const std::string earlier = ReadFileBytes(report);
-    char reason[512] = {};
-    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
-                   MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reason, sizeof(reason), nullptr);
-    std::string expected = "The report could not be saved to " + FullPath(report) + ".\r\n" + reason;
-    while (!expected.empty() && (expected.back() == '\n' || expected.back() == '\r'))
-        expected.pop_back();
-    const int tab = app.CurrentTab();
-    app.PressButton(IDC_SHEET_SAVE_TO_FILE);
-    HWND box = app.WaitForTopLevel("Vittrel Kelvorn32");
-    if (!Check(box != nullptr, when + ": a message box tells the report was not saved"))
+    if (!CheckSaveFailureBox(app, report, error, when))
         return;
-    Check(GetWindow(box, GW_OWNER) == app.Sheet(), when + ": the sheet owns it");
-    std::string text;
-    for (HWND child : ChildWindows(box))
-        if (ClassOf(child) == "Static" && !WindowText(child).empty())
-            text = WindowText(child);
-    CheckEqual(expected, text, when + ": its text");
-    PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-    Check(WaitFor([&] { return !IsWindow(box) && IsWindowEnabled(app.Sheet()); }),
-          when + ": OK closes it and the sheet takes input again");
-    CheckEqual(tab, app.CurrentTab(), when + ": the same page is in front");
-    Check(app.ShowPage((tab + 1) % 6) != nullptr && app.ShowPage(tab) != nullptr,
+    const int tab = app.CurrentTab();
+    Check(app.ShowPage((tab + 1) % kSheetPageCount) != nullptr && app.ShowPage(tab) != nullptr,
           when + ": the sheet still changes pages");
     Check(entries == FolderEntries(folder), when + ": no file left behind, none gone");
     CheckEqual(earlier, ReadFileBytes(report), when + ": the earlier report is as it was");
@@ -430,10 +389,7 @@ void CheckSaveFails(const Vittrel& app, const std::string& report, DWORD error, 
 
 // Saves and compares with a save that can write: the file must be a whole report.
 void CheckSaveWorks(const Vittrel& app, const std::string& report, const std::string& when) {
-    DWORD_PTR result = 0;
-    Check(SendMessageTimeoutA(app.Button(IDC_SHEET_SAVE_TO_FILE), BM_CLICK, 0, 0, SMTO_NORMAL, 20000,
-                              &result) != 0,
-          when + ": Save To File returns without a message");
+    SaveQuietly(app, when);
     CheckAllSections(ReadFileBytes(report), when);
 }
 
@@ -497,9 +453,9 @@ void TourWithSystemLibraries(Vittrel& app) {
     WAVEOUTCAPSA wine{};
     waveOutGetDevCapsA(0, &wine, sizeof(wine));
     VisitEveryPage(app, "libraries planted");
-    const std::vector<std::string> wave = ListItems(GetDlgItem(app.ShowPage(2), IDC_WAVE_DEVICE_LIST));
+    const std::vector<std::string> wave = ListItems(GetDlgItem(app.ShowPage(kWaveTab), IDC_WAVE_DEVICE_LIST));
     CheckEqual(wine.szPname, wave.empty() ? "" : wave.front(), "the wave page lists Wine's device (winmm)");
-    Check(!ListItems(GetDlgItem(app.ShowPage(4), IDC_PORT_SUMMARY_LIST)).empty(),
+    Check(!ListItems(GetDlgItem(app.ShowPage(kPortsTab), IDC_PORT_SUMMARY_LIST)).empty(),
           "the ports page lists the spooler's ports (winspool)");
     CheckAllSections(SaveReport(app, "libraries planted"), "libraries planted");
     Check(app.ExitWithButton(), "Exit ends the program");

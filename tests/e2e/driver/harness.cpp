@@ -1,8 +1,6 @@
 // The end-to-end harness: process control, waiting, and reading windows of another process.
 #include "harness.h"
 
-#include "resource.h"
-
 #include <commctrl.h>
 
 #include <algorithm>
@@ -169,9 +167,6 @@ std::vector<std::string> FolderEntries(const std::string& folder) {
     std::sort(names.begin(), names.end());
     return names;
 }
-
-const int kPageMarkers[6] = {IDC_PROBLEM_TEXT,    IDC_OS_NAME,        IDC_WAVE_DEVICE_LIST,
-                             IDC_AUX_DEVICE_LIST, IDC_COMM_PORT_LIST, IDC_BRAILLE_STATUS};
 
 std::string ExpectedTitle() {
     return "Vittrel Kelvorn32 v.2.0a";

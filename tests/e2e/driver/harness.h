@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "sheet_pages.h"
+
 // Checks
 bool Check(bool condition, const std::string& what);
 bool CheckEqual(const std::string& expected, const std::string& actual, const std::string& what);
@@ -40,8 +42,6 @@ std::string WindowsPath(const std::string& name);
 // Where this build finds a 32-bit library of the system folder, under the Windows directory: a
 // 64-bit program looks in syswow64, which is what 64-bit Windows shows 32-bit programs as system32.
 std::string SystemLibrary32(const std::string& name);
-// A control that only that page has, by tab position.
-extern const int kPageMarkers[6];
 
 std::string ReadFileBytes(const std::string& path, bool* exists = nullptr);
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
@@ -125,4 +125,7 @@ private:
 };
 
 std::string ExpectedTitle();
+// The title of the program's message boxes, and of its About box.
+inline constexpr char kMessageBoxTitle[] = "Vittrel Kelvorn32";
+inline constexpr char kAboutBoxTitle[] = "About Vittrel Kelvorn32";
 RECT ClientRectOf(HWND child, HWND parent);

@@ -152,13 +152,13 @@ void SelectInSharedSolutionMode(const Vittrel& app, HWND page) {
     app.ClickListItem(list, 2);
     Settle(list);
     CheckEqual(2, SelectedReason(page), "click on reason 2: reason 2 selected");
-    CheckEqual("Install Kelvorn32.", ControlText(page, IDC_SOLUTION_TEXT),
+    CheckEqual(kConfigMissing.solution, ControlText(page, IDC_SOLUTION_TEXT),
                "click on reason 2: solution text");
     Check(app.FocusedWindow() == list, "click on reason 2: the reasons list has the focus");
     app.PressKey(VK_UP);
     Settle(list);
     CheckEqual(1, SelectedReason(page), "Up: reason 1 selected");
-    CheckEqual("Install Kelvorn32.", ControlText(page, IDC_SOLUTION_TEXT), "Up: solution text");
+    CheckEqual(kConfigMissing.solution, ControlText(page, IDC_SOLUTION_TEXT), "Up: solution text");
     CheckEqual(kConfigMissing.notes, ControlText(page, IDC_NOTES_TEXT), "after the selections: notes text");
     CheckEqual(kConfigMissing.problem, ControlText(page, IDC_PROBLEM_TEXT),
                "after the selections: problem text");
@@ -274,7 +274,7 @@ void ReasonSolutions() {
     if (!Check(focused, "Tab reaches the reasons list (" + std::to_string(presses) + " presses)"))
         return;
     CheckEqual(0, SelectedReason(page), "focus on the list: reason 0 still selected");
-    CheckEqual("Install Kelvorn32.", ControlText(page, IDC_SOLUTION_TEXT),
+    CheckEqual(kMainDirectoryMissing.solution, ControlText(page, IDC_SOLUTION_TEXT),
                "focus on the list: solution text");
 
     const struct {
@@ -318,10 +318,10 @@ void ReasonSolutions() {
     }
 
     // Leaving the page and coming back keeps the selection and does not diagnose again.
-    HWND other = app.ShowPage(4);
+    HWND other = app.ShowPage(kPortsTab);
     Check(other && other != page && GetDlgItem(other, IDC_PROBLEM_TEXT) == nullptr,
           "the Ports page is in front");
-    HWND again = app.ShowPage(0);
+    HWND again = app.ShowPage(kInstallationTab);
     Check(again == page, "back on the installation page: the same page window");
     PageTexts expected = kMainDirectoryMissing;
     expected.selected = 4;

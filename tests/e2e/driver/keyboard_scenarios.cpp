@@ -11,22 +11,12 @@
 
 #include "harness.h"
 #include "installation_texts.h"
+#include "pages/device_texts.h"
+#include "report/report.h"
 #include "resource.h"
 #include "scenarios.h"
 
 namespace {
-
-const char* const kPageNames[] = {
-    "Kelvorn32 Directory", "System Information", "Wave Devices", "Auxiliary Audio Devices", "Ports",
-    "Braille & Speech"};
-// The lists of each page, by tab position.
-const std::vector<int> kPageLists[] = {{IDC_REASON_LIST},
-                                       {},
-                                       {IDC_WAVE_DEVICE_LIST},
-                                       {IDC_AUX_DEVICE_LIST},
-                                       {IDC_COMM_PORT_LIST, IDC_PRINTER_PORT_LIST, IDC_PORT_SUMMARY_LIST},
-                                       {IDC_BRAILLE_DEVICE_LIST}};
-constexpr int kPageCount = 6;
 
 // How a user's screen reader would name the focused window.
 std::string Describe(HWND hwnd) {
@@ -46,7 +36,7 @@ HWND TabOnce(const Vittrel& app) {
 // Tabs once around the sheet from where the focus is: every stop must be in sight, and the lists
 // among them must be the page's lists.
 void TabAround(const Vittrel& app, int tab) {
-    const std::string where = kPageNames[tab];
+    const std::string where = kSheetPages[tab].tabText;
     HWND page = app.CurrentPage();
     HWND start = app.FocusedWindow();
     std::set<int> listsReached;
@@ -64,7 +54,7 @@ void TabAround(const Vittrel& app, int tab) {
     Check(presses < 30, where + ": Tab comes back round to " + Describe(start) + " (" +
                             std::to_string(presses) + " presses)");
     Check(allVisible, where + ": every Tab stop is in sight");
-    const std::set<int> wanted(kPageLists[tab].begin(), kPageLists[tab].end());
+    const std::set<int> wanted(kSheetPages[tab].lists.begin(), kSheetPages[tab].lists.end());
     std::string reached;
     for (int id : listsReached) {
         reached += ' ';
@@ -92,7 +82,7 @@ HWND TabTo(const Vittrel& app, int id, const std::string& what) {
 // Moves to another page by keystroke. If the focus was on a control of the page that goes out of
 // sight, it must go to the tab control; otherwise it stays where it was.
 void ChangePage(const Vittrel& app, UINT vk, unsigned modifiers, int expected, const std::string& how) {
-    const std::string when = how + " to " + kPageNames[expected];
+    const std::string when = how + " to " + kSheetPages[expected].tabText;
     HWND oldPage = app.CurrentPage();
     HWND before = app.FocusedWindow();
     const bool wasOnPage = IsChild(oldPage, before) != FALSE;
@@ -185,7 +175,8 @@ void AuxListByArrowKeys(const Vittrel& app) {
     if (!list)
         return;
     const std::vector<std::string> items = ListItems(list);
-    CheckEqual("<None>", items.size() == 1 ? items[0] : "(not one entry)", "the auxiliary list's one entry");
+    CheckEqual(kNoDeviceEntry, items.size() == 1 ? items[0] : "(not one entry)",
+               "the auxiliary list's one entry");
     if (SelectByKey(list, VK_DOWN, 0, "auxiliary devices, Down"))
         CheckEqual("", ControlText(page, IDC_AUX_PRODUCT_ID), "auxiliary devices, Down: no details");
 }
@@ -193,14 +184,15 @@ void AuxListByArrowKeys(const Vittrel& app) {
 // A page visit in the forward pass: Tab round it, then the page's keyboard work.
 void VisitPage(const Vittrel& app, int tab) {
     TabAround(app, tab);
-    if (tab == 0)
+    const std::vector<int>& lists = kSheetPages[tab].lists;
+    if (tab == kInstallationTab)
         ReasonsByArrowKeys(app);
-    else if (tab == 2)
+    else if (tab == kWaveTab)
         WaveDevicesByArrowKeys(app);
-    else if (tab == 3)
+    else if (tab == kAuxTab)
         AuxListByArrowKeys(app);
-    else if (!kPageLists[tab].empty())
-        TabTo(app, kPageLists[tab].back(), std::string(kPageNames[tab]) + ": the last list");
+    else if (!lists.empty())
+        TabTo(app, lists.back(), std::string(kSheetPages[tab].tabText) + ": the last list");
 }
 
 bool StartInFront(Vittrel& app) {
@@ -215,29 +207,29 @@ void KeyboardPages() {
     Vittrel app;
     if (!StartInFront(app))
         return;
-    VisitPage(app, 0);
-    for (int tab = 1; tab <= kPageCount; ++tab) {
-        ChangePage(app, VK_TAB, kControl, tab % kPageCount, "Ctrl+Tab");
-        if (tab < kPageCount)
+    VisitPage(app, kInstallationTab);
+    for (int tab = 1; tab <= kSheetPageCount; ++tab) {
+        ChangePage(app, VK_TAB, kControl, tab % kSheetPageCount, "Ctrl+Tab");
+        if (tab < kSheetPageCount)
             VisitPage(app, tab);
     }
     // Backwards, with the focus first on a control of the page where the page has one.
-    for (int tab = kPageCount - 1; tab >= 0; --tab) {
+    for (int tab = kSheetPageCount - 1; tab >= 0; --tab) {
         TabOnce(app);
         ChangePage(app, VK_TAB, kControl | kShift, tab, "Ctrl+Shift+Tab");
     }
     TabTo(app, IDC_REASON_LIST, "the reasons list");
-    ChangePage(app, VK_NEXT, kControl, 1, "Ctrl+PgDn");
-    ChangePage(app, VK_PRIOR, kControl, 0, "Ctrl+PgUp");
+    ChangePage(app, VK_NEXT, kControl, kSystemInfoTab, "Ctrl+PgDn");
+    ChangePage(app, VK_PRIOR, kControl, kInstallationTab, "Ctrl+PgUp");
     TabTo(app, IDC_REASON_LIST, "the reasons list");
-    ChangePage(app, VK_PRIOR, kControl, 5, "Ctrl+PgUp");
-    ChangePage(app, VK_NEXT, kControl, 0, "Ctrl+PgDn");
+    ChangePage(app, VK_PRIOR, kControl, kSheetPageCount - 1, "Ctrl+PgUp");
+    ChangePage(app, VK_NEXT, kControl, kInstallationTab, "Ctrl+PgDn");
     // A page change asked for by message, as assistive technology may ask: the same rule.
     TabTo(app, IDC_REASON_LIST, "the reasons list");
-    app.ShowPage(4);
+    app.ShowPage(kPortsTab);
     Check(WaitFor([&] { return app.FocusedWindow() == app.TabControl(); }, 5000),
           "PSM_SETCURSEL to Ports: the focus left the hidden page for the tab control");
-    app.ShowPage(0);
+    app.ShowPage(kInstallationTab);
     CheckEqual(kMovedSolution, ControlText(app.CurrentPage(), IDC_SOLUTION_TEXT),
                "back on the first page: the reason chosen by keyboard still shows its solution");
 
@@ -257,16 +249,15 @@ void CheckOnlyTheSheet(const Vittrel& app, const std::string& when) {
 }
 
 const char kReport[] = "Vittrel.log";
-const char kReportStart[] = "KELVORN32 DIRECTORY:\r\n";
 
 // Waits for "Save To File" to have written the report, then removes it for the next save.
 void CheckReportSaved(const std::string& when) {
     bool exists = false;
-    WaitFor([&] { return ReadFileBytes(kReport, &exists).size() >= sizeof(kReportStart) - 1; }, 10000);
+    const std::string start = kInstallationHeading;
+    WaitFor([&] { return ReadFileBytes(kReport, &exists).size() >= start.size(); }, 10000);
     const std::string report = ReadFileBytes(kReport, &exists);
     if (Check(exists, when + ": " + kReport + " is written"))
-        CheckEqual(kReportStart, report.substr(0, sizeof(kReportStart) - 1),
-                   when + ": the report's first line");
+        CheckEqual(start, report.substr(0, start.size()), when + ": the report's first section heading");
     DeleteFileA(kReport);
 }
 
@@ -276,7 +267,7 @@ void AboutByKeyboard(const Vittrel& app, UINT openKey, const char* open, UINT cl
     const std::string when = std::string("About box opened with ") + open;
     HWND button = app.Button(IDC_SHEET_ABOUT);
     Keystroke(openKey);
-    HWND about = app.WaitForTopLevel("About Vittrel Kelvorn32");
+    HWND about = app.WaitForTopLevel(kAboutBoxTitle);
     if (!Check(about != nullptr, when + ": it opens"))
         return;
     WaitFor([&] { return app.FocusedWindow() == GetDlgItem(about, IDOK); }, 5000);
@@ -310,7 +301,7 @@ void KeyboardButtons() {
     // Keys are handled in order: once Up has selected reason 3, Enter is done with.
     SelectByKey(list, VK_UP, 3, "after Enter, Up");
     CheckOnlyTheSheet(app, "after Enter in the reasons list");
-    CheckEqual(0, app.CurrentTab(), "after Enter the same page is in front");
+    CheckEqual(kInstallationTab, app.CurrentTab(), "after Enter the same page is in front");
     CheckEqual(Describe(list), Describe(app.FocusedWindow()), "after Enter the focus is still on the list");
     CheckEqual(kMovedSolution, ControlText(page, IDC_SOLUTION_TEXT), "after Enter the page is unchanged");
 

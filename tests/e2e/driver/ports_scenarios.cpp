@@ -6,20 +6,17 @@
 #include <cstdio>
 
 #include "harness.h"
+#include "port_texts.h"
 #include "resource.h"
 #include "scenarios.h"
 
 namespace {
 
-constexpr int kPortsTab = 4;
 const char kSpoolerPortsKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Ports";
 // Every port the local spooler keeps in its registry list is reported with these texts.
 const char kLocalPortTexts[] = " Local Monitor. It is a Local Port.";
 // The platform's text for ERROR_SHARING_VIOLATION, without the CR LF it ends in.
 const char kSharingViolationText[] = "Sharing violation.";
-
-const char kComMissing[] = ": This Com Port does not Exist or it is not used by Windows.";
-const char kPrinterMissing[] = ": This Printer Port does not Exist or it is not used by Windows.";
 
 std::string SummaryLine(const std::string& port) {
     return port + kLocalPortTexts;
@@ -128,13 +125,13 @@ void PortsLines() {
 
     std::vector<std::string> commLines = {"COM1: OK.", std::string("COM2: ") + kSharingViolationText};
     for (int n = 3; n <= 8; ++n)
-        commLines.push_back("COM" + std::to_string(n) + kComMissing);
+        commLines.push_back(ComMissingLine("COM" + std::to_string(n)));
     CheckLines(commLines, comm.lines, "Communication Ports");
     CheckEqual(0, comm.selection, "Communication Ports: the first line is selected");
 
     // The platform's text ends in a full stop and CR LF: the line ends there, so a single full stop.
-    CheckLines({std::string("LPT1: ") + kSharingViolationText, "LPT2: OK.",
-                std::string("LPT3") + kPrinterMissing, std::string("LPT4") + kPrinterMissing},
+    CheckLines({std::string("LPT1: ") + kSharingViolationText, "LPT2: OK.", PrinterMissingLine("LPT3"),
+                PrinterMissingLine("LPT4")},
                printer.lines, "Printer Ports");
     CheckEqual(0, printer.selection, "Printer Ports: the first line is selected");
 
@@ -149,7 +146,7 @@ void PortsLines() {
     // Probed once per sheet: the ports are free now, yet the page shows what it found first.
     Release(com2);
     Release(lpt1);
-    app.ShowPage(0);
+    app.ShowPage(kInstallationTab);
     page = ShowPortsPage(app);
     Check(SameList(comm, ReadList(page, IDC_COMM_PORT_LIST)),
           "Communication Ports unchanged on the second visit");

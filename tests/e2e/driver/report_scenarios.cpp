@@ -7,15 +7,15 @@
 
 #include "harness.h"
 #include "installation_texts.h"
+#include "pages/device_texts.h"
 #include "report/report.h"
 #include "resource.h"
 #include "scenarios.h"
+#include "sheet_checks.h"
 
 namespace {
 
-enum Tab { kInstallationTab, kSystemInfoTab, kWaveTab, kAuxTab, kPortsTab, kBrailleTab };
 const char kReportFile[] = "Vittrel.log";
-const char kCaption[] = "Vittrel Kelvorn32";
 
 HWND PageWindow(const Vittrel& app, int tab) {
     return reinterpret_cast<HWND>(SendMessageA(app.Sheet(), PSM_INDEXTOHWND, static_cast<WPARAM>(tab), 0));
@@ -62,20 +62,6 @@ std::string ExpectedReport(const Vittrel& app, const Sections& sections) {
     return ComposeReport(shown);
 }
 
-// Presses "Save To File" and waits for the click's handler to end: a save that succeeds shows
-// nothing, so the click comes back, and the sheet is still open on the same page.
-void SaveQuietly(const Vittrel& app, const std::string& when) {
-    const int tab = app.CurrentTab();
-    DWORD_PTR result = 0;
-    const bool returned = SendMessageTimeoutA(app.Button(IDC_SHEET_SAVE_TO_FILE), BM_CLICK, 0, 0, SMTO_NORMAL,
-                                              20000, &result) != 0;
-    Check(returned, when + ": Save To File returns without waiting for the user");
-    Check(app.TopLevelWindows(kCaption).empty(), when + ": no message box");
-    Check(IsWindowVisible(app.Sheet()) && IsWindowEnabled(app.Sheet()),
-          when + ": the sheet is open and usable");
-    CheckEqual(tab, app.CurrentTab(), when + ": the sheet shows the same page");
-}
-
 // Without a kvcfg_32.ini (three reasons, one solution for all), an older and longer report in
 // the current directory, and an ALSA null device behind the one wave device
 // (prepare_report_sections).
@@ -89,7 +75,7 @@ void ReportSections() {
     SaveQuietly(app, "right after start");
     const std::string first = ReadFileBytes(kReportFile);
 
-    for (int tab = kInstallationTab; tab <= kBrailleTab; ++tab)
+    for (int tab = 0; tab < kSheetPageCount; ++tab)
         app.ShowPage(tab);
     app.ShowPage(kAuxTab);
     SaveQuietly(app, "after every page");
@@ -98,63 +84,13 @@ void ReportSections() {
     CheckEqual(3, static_cast<long long>(PageList(app, kInstallationTab, IDC_REASON_LIST).size()),
                "three reasons on the installation page");
     const std::vector<std::string> wave = PageList(app, kWaveTab, IDC_WAVE_DEVICE_LIST);
-    Check(wave.size() == 1 && wave[0] != "<None>", "the wave page lists one device: " + First(wave));
-    CheckEqual("<None>", First(PageList(app, kAuxTab, IDC_AUX_DEVICE_LIST)),
+    Check(wave.size() == 1 && wave[0] != kNoDeviceEntry, "the wave page lists one device: " + First(wave));
+    CheckEqual(kNoDeviceEntry, First(PageList(app, kAuxTab, IDC_AUX_DEVICE_LIST)),
                "the auxiliary page lists no device");
     CheckEqual(ExpectedReport(app, {}), first, "the first report: installation and system information only");
-    CheckEqual(ExpectedReport(app, {0, true, true, true, true}), second,
+    CheckEqual(ExpectedReport(app, {.wave = true, .aux = true, .ports = true, .braille = true}), second,
                "the second report: every section in order, nothing of the first or older report");
     Check(app.ExitWithButton(), "Exit ends the program");
-}
-
-// Whether the screen shows `icon` in `control`: the icon drawn on the control's own background
-// gives the same pixels.
-bool ShowsIcon(HWND control, LPCSTR icon) {
-    RECT rect{};
-    GetWindowRect(control, &rect);
-    BITMAPINFOHEADER header{};
-    const std::string shown = CaptureScreen(rect, header);
-    HDC screen = GetDC(nullptr);
-    const COLORREF background = GetPixel(screen, rect.left, rect.top);
-    ReleaseDC(nullptr, screen);
-
-    BITMAPINFO info{};
-    info.bmiHeader = header;
-    void* bits = nullptr;
-    HDC memory = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    const RECT all{0, 0, header.biWidth, header.biHeight};
-    HBRUSH brush = CreateSolidBrush(background);
-    FillRect(memory, &all, brush);
-    DeleteObject(brush);
-    DrawIconEx(memory, 0, 0, LoadIconA(nullptr, icon), header.biWidth, header.biHeight, 0, nullptr,
-               DI_NORMAL);
-    GdiFlush();
-    const bool same = std::string(static_cast<const char*>(bits), shown.size()) == shown;
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    return same;
-}
-
-// The message box's text and its icon control, found by their styles.
-void CheckFailureBox(HWND box, const std::string& expectedText) {
-    HWND text = nullptr, icon = nullptr;
-    for (HWND child : ChildWindows(box)) {
-        if (ClassOf(child) != "Static")
-            continue;
-        if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
-            icon = child;
-        else if (!WindowText(child).empty())
-            text = child;
-    }
-    CheckEqual(expectedText, text ? WindowText(text) : "(no text)", "the message box's text");
-    if (!Check(icon && IsWindowVisible(icon), "the message box shows an icon"))
-        return;
-    // The box is painted a moment after it appears.
-    Check(WaitFor([&] { return ShowsIcon(icon, IDI_HAND); }, 5000), "the icon is the error icon");
-    Check(GetDlgItem(box, IDOK) && !GetDlgItem(box, IDCANCEL), "the message box has one button, OK");
 }
 
 // The main directory is missing, so each of the six reasons has a solution line of its own by
@@ -171,7 +107,7 @@ void ReportFileHeld() {
     Check(WaitFor([&] { return ControlText(page, IDC_SOLUTION_TEXT) == kMovedSolution; }),
           "reason 4 selected: the page shows its solution");
     app.ShowPage(kSystemInfoTab);
-    app.ShowPage(kWaveTab);
+    Check(app.ShowPage(kWaveTab) != nullptr, "the wave page is in front");
     HANDLE held = CreateFileA(kReportFile, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (!Check(held != INVALID_HANDLE_VALUE, "the driver holds Vittrel.log open, sharing nothing"))
@@ -179,27 +115,7 @@ void ReportFileHeld() {
     const std::string earlier = "An earlier report.\r\n";
     DWORD written = 0;
     WriteFile(held, earlier.data(), static_cast<DWORD>(earlier.size()), &written, nullptr);
-    char fullPath[MAX_PATH] = {}, reason[512] = {};
-    GetFullPathNameA(kReportFile, MAX_PATH, fullPath, nullptr);
-    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                   ERROR_SHARING_VIOLATION, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reason, sizeof(reason),
-                   nullptr);
-    std::string expected = "The report could not be saved to " + std::string(fullPath) + ".\r\n" + reason;
-    while (!expected.empty() && (expected.back() == '\n' || expected.back() == '\r'))
-        expected.pop_back(); // the system's message without the line break it ends in
-
-    app.PressButton(IDC_SHEET_SAVE_TO_FILE); // posted: the box keeps the click's handler waiting
-    HWND box = app.WaitForTopLevel(kCaption);
-    if (Check(box != nullptr, "a message box \"Vittrel Kelvorn32\" appears")) {
-        Check(GetWindow(box, GW_OWNER) == app.Sheet(), "the sheet owns the message box");
-        Check(!IsWindowEnabled(app.Sheet()), "the sheet waits while the box is open");
-        CheckFailureBox(box, expected);
-        PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-        Check(WaitFor([&] { return !IsWindow(box); }), "OK closes the message box");
-    }
-    Check(WaitFor([&] { return IsWindowEnabled(app.Sheet()); }) && IsWindowVisible(app.Sheet()),
-          "the sheet is open and usable again");
-    CheckEqual(kWaveTab, app.CurrentTab(), "the sheet shows the same page");
+    CheckSaveFailureBox(app, kReportFile, ERROR_SHARING_VIOLATION, "Vittrel.log held, sharing nothing");
     CloseHandle(held);
     CheckEqual(earlier, ReadFileBytes(kReportFile), "the earlier report is as it was");
     Check(FolderEntries(".") == std::vector<std::string>{kReportFile}, "no other file is left in the folder");
@@ -216,20 +132,21 @@ void ReportFileHeld() {
     CloseHandle(viewer);
     CheckEqual(6, static_cast<long long>(PageList(app, kInstallationTab, IDC_REASON_LIST).size()),
                "six reasons on the installation page");
-    CheckEqual("<None>", First(PageList(app, kWaveTab, IDC_WAVE_DEVICE_LIST)),
+    CheckEqual(kNoDeviceEntry, First(PageList(app, kWaveTab, IDC_WAVE_DEVICE_LIST)),
                "the wave page lists no device");
-    CheckEqual(ExpectedReport(app, {1, true}), seen,
+    CheckEqual(ExpectedReport(app, {.solutionMode = 1, .wave = true}), seen,
                "the report the viewer sees: each reason's own solution by position");
     Check(FolderEntries(".") == std::vector<std::string>{kReportFile}, "no other file is left in the folder");
 
     app.ShowPage(kPortsTab);
     SaveQuietly(app, "after the ports page");
-    CheckEqual(ExpectedReport(app, {1, true, false, true, false}), ReadFileBytes(kReportFile),
+    CheckEqual(ExpectedReport(app, {.solutionMode = 1, .wave = true, .ports = true}),
+               ReadFileBytes(kReportFile),
                "the report after the ports page: its section, none of Braille and speech");
     app.ShowPage(kBrailleTab);
     SaveQuietly(app, "after the Braille and speech page");
-    CheckEqual(ExpectedReport(app, {1, true, false, true, true}), ReadFileBytes(kReportFile),
-               "the report after the Braille and speech page too");
+    CheckEqual(ExpectedReport(app, {.solutionMode = 1, .wave = true, .ports = true, .braille = true}),
+               ReadFileBytes(kReportFile), "the report after the Braille and speech page too");
     Check(app.ExitWithButton(), "Exit ends the program");
 }
 

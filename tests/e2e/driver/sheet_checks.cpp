@@ -1,8 +1,9 @@
-// Checks of the sheet's geometry that several scenarios share.
+// Checks of the sheet that several scenarios share.
 #include "sheet_checks.h"
 
 #include <cstdio>
 
+#include "report/report.h"
 #include "resource.h"
 
 namespace {
@@ -11,6 +12,37 @@ std::string Describe(const RECT& r) {
     char text[64];
     std::snprintf(text, sizeof(text), "(%ld,%ld)-(%ld,%ld)", r.left, r.top, r.right, r.bottom);
     return text;
+}
+
+// Whether the screen shows `icon` in `control`: the icon drawn on the control's own background
+// gives the same pixels.
+bool ShowsIcon(HWND control, LPCSTR icon) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    BITMAPINFOHEADER header{};
+    const std::string shown = CaptureScreen(rect, header);
+    HDC screen = GetDC(nullptr);
+    const COLORREF background = GetPixel(screen, rect.left, rect.top);
+    ReleaseDC(nullptr, screen);
+
+    BITMAPINFO info{};
+    info.bmiHeader = header;
+    void* bits = nullptr;
+    HDC memory = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    const RECT all{0, 0, header.biWidth, header.biHeight};
+    HBRUSH brush = CreateSolidBrush(background);
+    FillRect(memory, &all, brush);
+    DeleteObject(brush);
+    DrawIconEx(memory, 0, 0, LoadIconA(nullptr, icon), header.biWidth, header.biHeight, 0, nullptr,
+               DI_NORMAL);
+    GdiFlush();
+    const bool same = std::string(static_cast<const char*>(bits), shown.size()) == shown;
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    return same;
 }
 
 } // namespace
@@ -70,4 +102,55 @@ void CheckButtonRow(const Vittrel& app, const std::string& where) {
     Check(GetWindow(app.Button(IDC_SHEET_ABOUT), GW_HWNDNEXT) == app.Button(IDC_SHEET_SAVE_TO_FILE) &&
               GetWindow(app.Button(IDC_SHEET_SAVE_TO_FILE), GW_HWNDNEXT) == app.Button(IDC_SHEET_EXIT),
           where + ": z-order (Tab) About, Save To File, Exit");
+}
+
+void SaveQuietly(const Vittrel& app, const std::string& when) {
+    const int tab = app.CurrentTab();
+    DWORD_PTR result = 0;
+    const bool returned = SendMessageTimeoutA(app.Button(IDC_SHEET_SAVE_TO_FILE), BM_CLICK, 0, 0, SMTO_NORMAL,
+                                              20000, &result) != 0;
+    Check(returned, when + ": Save To File returns without waiting for the user");
+    Check(app.TopLevelWindows(kMessageBoxTitle).empty(), when + ": no message box");
+    Check(IsWindowVisible(app.Sheet()) && IsWindowEnabled(app.Sheet()),
+          when + ": the sheet is open and usable");
+    CheckEqual(tab, app.CurrentTab(), when + ": the sheet shows the same page");
+}
+
+bool CheckSaveFailureBox(const Vittrel& app, const std::string& report, DWORD error,
+                         const std::string& when) {
+    char fullPath[MAX_PATH] = {}, reason[512] = {};
+    GetFullPathNameA(report.c_str(), MAX_PATH, fullPath, nullptr);
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
+                   MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reason, sizeof(reason), nullptr);
+    const int tab = app.CurrentTab();
+    app.PressButton(IDC_SHEET_SAVE_TO_FILE); // posted: the box keeps the click's handler waiting
+    HWND box = app.WaitForTopLevel(kMessageBoxTitle);
+    if (!Check(box != nullptr,
+               when + ": a message box \"" + kMessageBoxTitle + "\" tells the report was not saved"))
+        return false;
+    Check(GetWindow(box, GW_OWNER) == app.Sheet(), when + ": the sheet owns the message box");
+    Check(!IsWindowEnabled(app.Sheet()), when + ": the sheet waits while the box is open");
+    // The box's text and its icon control, found by their styles.
+    HWND text = nullptr, icon = nullptr;
+    for (HWND child : ChildWindows(box)) {
+        if (ClassOf(child) != "Static")
+            continue;
+        if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+            icon = child;
+        else if (!WindowText(child).empty())
+            text = child;
+    }
+    CheckEqual(ComposeSaveMessage(fullPath, reason, {.error = error}), text ? WindowText(text) : "(no text)",
+               when + ": the message box's text");
+    // The box is painted a moment after it appears.
+    if (Check(icon && IsWindowVisible(icon), when + ": the message box shows an icon"))
+        Check(WaitFor([&] { return ShowsIcon(icon, IDI_HAND); }, 5000),
+              when + ": the icon is the error icon");
+    Check(GetDlgItem(box, IDOK) && !GetDlgItem(box, IDCANCEL), when + ": the message box has one button, OK");
+    PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    Check(WaitFor([&] { return !IsWindow(box); }), when + ": OK closes the message box");
+    Check(WaitFor([&] { return IsWindowEnabled(app.Sheet()) != FALSE; }) && IsWindowVisible(app.Sheet()),
+          when + ": the sheet is open and usable again");
+    CheckEqual(tab, app.CurrentTab(), when + ": the sheet shows the same page");
+    return true;
 }

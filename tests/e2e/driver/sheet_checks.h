@@ -1,5 +1,5 @@
-// Checks of the sheet's geometry that several scenarios share: the button row, and the pixel
-// figures that the program gives for 96 dpi and grows with the dialog font.
+// Checks of the sheet that several scenarios share: the button row, the pixel figures that the
+// program gives for 96 dpi and grows with the dialog font, and the message box of a failed save.
 #pragma once
 
 #include <windows.h>
@@ -15,3 +15,11 @@ int ScreenDpi();
 int ScaledForSheet(HWND sheet, int pixels);
 // Labels, states, places and z-order of "About Vittrel Kelvorn32", "Save To File" and "Exit".
 void CheckButtonRow(const Vittrel& app, const std::string& where);
+// Presses "Save To File" and waits for the click's handler to end: a save that succeeds shows
+// nothing, so the click comes back, and the sheet is still open on the same page.
+void SaveQuietly(const Vittrel& app, const std::string& when);
+// Presses "Save To File" where saving `report` fails with `error`: a message box owned by the sheet,
+// which waits meanwhile, tells it with the error icon, the report's full path and the system's
+// reason, as ComposeSaveMessage words them, and one button, OK, which closes it; then the sheet is
+// usable again on the same page. False when no box appeared.
+bool CheckSaveFailureBox(const Vittrel& app, const std::string& report, DWORD error, const std::string& when);

@@ -11,10 +11,6 @@
 
 namespace {
 
-const std::vector<std::string> kTabTexts = {
-    "Kelvorn32 Directory", "System Information", "Wave Devices", "Auxiliary Audio Devices", "Ports",
-    "Braille && Speech"};
-
 void StartUp() {
     Vittrel app;
     if (!app.Start() || !app.WaitForSheet())
@@ -26,23 +22,24 @@ void StartUp() {
     CheckEqual(1, static_cast<long long>(visible.size()), "the sheet is the only window shown");
     CheckEqual(ExpectedTitle(), WindowText(app.Sheet()), "title");
 
+    // A page that the program adds, or one that the table adds, fails here.
     const std::vector<std::string> tabs = app.TabTexts();
-    CheckEqual(static_cast<long long>(kTabTexts.size()), static_cast<long long>(tabs.size()), "six tabs");
-    for (size_t i = 0; i < kTabTexts.size() && i < tabs.size(); ++i)
-        CheckEqual(kTabTexts[i], tabs[i], "tab " + std::to_string(i + 1));
+    CheckEqual(kSheetPageCount, static_cast<long long>(tabs.size()), "a tab for each page of the table");
+    for (size_t i = 0; i < kSheetPages.size() && i < tabs.size(); ++i)
+        CheckEqual(kSheetPages[i].tabText, tabs[i], "tab " + std::to_string(i + 1));
 
-    CheckEqual(0, app.CurrentTab(), "the installation page is in front");
+    CheckEqual(kInstallationTab, app.CurrentTab(), "the installation page is in front");
     Check(GetDlgItem(app.CurrentPage(), IDC_PROBLEM_TEXT) != nullptr,
           "the front page is the installation page");
     CheckButtonRow(app, "at start-up");
 
-    for (int page = 1; page < 6; ++page) {
-        HWND shown = app.ShowPage(page);
-        Check(GetDlgItem(shown, kPageMarkers[page]) != nullptr,
-              "tab " + std::to_string(page + 1) + " shows its page");
-        CheckButtonRow(app, "on " + kTabTexts[static_cast<size_t>(page)]);
+    for (int tab = kSystemInfoTab; tab < kSheetPageCount; ++tab) {
+        HWND shown = app.ShowPage(tab);
+        Check(GetDlgItem(shown, kSheetPages[tab].marker) != nullptr,
+              "tab " + std::to_string(tab + 1) + " shows its page");
+        CheckButtonRow(app, std::string("on ") + kSheetPages[tab].tabText);
     }
-    app.ShowPage(0);
+    app.ShowPage(kInstallationTab);
     CheckButtonRow(app, "back on the first page");
     Check(app.ExitWithButton(), "Exit ends the program");
 }
@@ -60,7 +57,7 @@ void StartUpAfterAnotherWindow() {
                    "the other window belongs to the sheet's thread");
     }
     CheckEqual(ExpectedTitle(), WindowText(app.Sheet()), "title");
-    CheckEqual(0, app.CurrentTab(), "the installation page is in front");
+    CheckEqual(kInstallationTab, app.CurrentTab(), "the installation page is in front");
     Check(GetDlgItem(app.CurrentPage(), IDC_PROBLEM_TEXT) != nullptr,
           "the front page is the installation page");
     CheckButtonRow(app, "with the other window");
@@ -68,7 +65,7 @@ void StartUpAfterAnotherWindow() {
 }
 
 HWND WaitForAboutBox(const Vittrel& app) {
-    return app.WaitForTopLevel("About Vittrel Kelvorn32");
+    return app.WaitForTopLevel(kAboutBoxTitle);
 }
 
 void CheckAboutBox(const Vittrel& app, HWND about, const std::string& when) {
@@ -98,7 +95,7 @@ void AboutBox() {
     Vittrel app;
     if (!app.Start() || !app.WaitForSheet())
         return;
-    app.ShowPage(1);
+    app.ShowPage(kSystemInfoTab);
     for (int round = 1; round <= 2; ++round) {
         const std::string when = round == 1 ? "first time" : "second time";
         app.PressButton(IDC_SHEET_ABOUT);
@@ -114,7 +111,7 @@ void AboutBox() {
               when + ": the About box closes with " + (round == 1 ? "OK" : "Esc"));
         Check(WaitFor([&] { return IsWindowEnabled(app.Sheet()) != FALSE; }),
               when + ": the sheet takes input again");
-        CheckEqual(1, app.CurrentTab(), when + ": the same page is in front");
+        CheckEqual(kSystemInfoTab, app.CurrentTab(), when + ": the same page is in front");
         Check(!app.HasExited(), when + ": the sheet is still open");
         CheckButtonRow(app, "after the About box (" + when + ")");
     }
@@ -187,10 +184,10 @@ void Tour() {
     Vittrel app;
     if (!app.Start() || !app.WaitForSheet())
         return;
-    for (int page = 0; page < 6; ++page) {
-        HWND shown = app.ShowPage(page);
-        Check(shown != nullptr, "tour: " + kTabTexts[static_cast<size_t>(page)]);
-        const std::string picture = OutputDirectory() + "\\page-" + std::to_string(page + 1) + ".bmp";
+    for (int tab = 0; tab < kSheetPageCount; ++tab) {
+        HWND shown = app.ShowPage(tab);
+        Check(shown != nullptr, std::string("tour: ") + kSheetPages[tab].tabText);
+        const std::string picture = OutputDirectory() + "\\page-" + std::to_string(tab + 1) + ".bmp";
         Check(app.Screenshot(picture), "tour: picture " + picture);
     }
     // Sent, not posted: the click returns once the report is written.

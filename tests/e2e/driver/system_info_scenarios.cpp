@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int kSystemInfoTab = 1;
 constexpr double kMegabyte = 1048576.0;
 
 // Free memory moves with every allocation on the machine, which is shared with builds and other
@@ -196,7 +195,7 @@ void RunSystemInformation(const Platform& platform) {
     Vittrel app;
     if (!app.Start() || !app.WaitForSheet())
         return;
-    CheckEqual(0, app.CurrentTab(), "the sheet opens on the installation page");
+    CheckEqual(kInstallationTab, app.CurrentTab(), "the sheet opens on the installation page");
     // The page gathered while the sheet was built: its texts are there the moment it first shows.
     HWND page = app.ShowPage(kSystemInfoTab);
     if (!Check(page && GetDlgItem(page, IDC_OS_NAME), "the System Information tab shows its page"))
@@ -211,7 +210,7 @@ void RunSystemInformation(const Platform& platform) {
     CheckMemory(shown, before, after);
 
     // Within one sheet the texts never change, free memory included.
-    app.ShowPage(0);
+    app.ShowPage(kInstallationTab);
     page = app.ShowPage(kSystemInfoTab);
     const PageTexts again = ReadPage(page);
     CheckEqual(shown.availablePhysical, again.availablePhysical,
