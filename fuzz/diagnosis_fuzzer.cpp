@@ -99,15 +99,6 @@ public:
     }
 };
 
-const OutcomeTexts* TextsOf(int outcome) {
-    static const OutcomeTexts* const kTexts[] = {
-        &kConfigMissingTexts, &kMainDirectoryMissingTexts, &kDirectoriesMissingTexts, &kMsvcrtMissingTexts,
-        &kMsvcrtCorruptTexts, &kMfcMissingTexts,           &kMfcCorruptTexts,         &kRepairedTexts,
-        &kSoundTexts,         &kRepairFailedTexts,
-    };
-    return outcome >= 1 && outcome <= kOutcomeRepairFailed ? kTexts[outcome - 1] : nullptr;
-}
-
 bool IsDriverKey(const std::string& key) {
     for (const char* driver : kDriverKeys) {
         if (key == driver)
@@ -124,8 +115,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // One of the outcomes, with exactly its texts; only the main-directory outcome gives each reason
     // a solution of its own and widens the list.
-    const OutcomeTexts* texts = TextsOf(diagnosis.outcome);
-    FUZZ_CHECK(texts != nullptr);
+    FUZZ_CHECK(diagnosis.outcome >= 1 && diagnosis.outcome <= kOutcomeRepairFailed);
+    const OutcomeTexts* texts = kOutcomeTexts[diagnosis.outcome];
     FUZZ_CHECK(diagnosis.problemText == texts->problem);
     FUZZ_CHECK(diagnosis.reasons == texts->reasons);
     FUZZ_CHECK(diagnosis.solutionText == texts->solution);

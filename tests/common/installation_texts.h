@@ -96,6 +96,13 @@ inline const OutcomeTexts kRepairFailedTexts = {
     "None.",
 };
 
+// The texts of each outcome by its number, as the diagnosis numbers them (none for 0).
+// clang-format off
+inline const OutcomeTexts* const kOutcomeTexts[] = {
+    nullptr, &kConfigMissingTexts, &kMainDirectoryMissingTexts, &kDirectoriesMissingTexts, &kMsvcrtMissingTexts,
+    &kMsvcrtCorruptTexts, &kMfcMissingTexts, &kMfcCorruptTexts, &kRepairedTexts, &kSoundTexts, &kRepairFailedTexts};
+// clang-format on
+
 // The per-reason solutions of the main-directory outcome.
 inline const char kInstallSolution[] = "Install Kelvorn32";
 inline const char kMovedSolution[] =
