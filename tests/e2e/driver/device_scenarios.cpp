@@ -58,13 +58,6 @@ LRESULT Selection(HWND list) {
     return SendMessageA(list, LB_GETCURSEL, 0, 0);
 }
 
-void CheckEntries(const std::vector<std::string>& want, HWND list, const std::string& what) {
-    const std::vector<std::string> items = ListItems(list);
-    CheckEqual(static_cast<long long>(want.size()), static_cast<long long>(items.size()), what + ": entries");
-    for (size_t i = 0; i < want.size() && i < items.size(); ++i)
-        CheckEqual(want[i], items[i], what + ": entry " + std::to_string(i));
-}
-
 // An auxiliary device as the stand-in winmm.dll answers it: its query's result (0, or the
 // MMRESULT), its capabilities and its volume (nullopt: the volume query fails).
 struct AuxDevice {
@@ -92,7 +85,7 @@ void CheckAuxPage(HWND page, const std::optional<AuxDevice>& device, const std::
 void CheckNoDevice(const Vittrel& app, HWND page, int listId, const std::string& what,
                    const std::function<void(const std::string&)>& checkEmpty) {
     HWND list = GetDlgItem(page, listId);
-    CheckEntries({kNoDeviceEntry}, list, what);
+    CheckItems({kNoDeviceEntry}, ListItems(list), what);
     CheckEqual(LB_ERR, Selection(list), what + ": nothing selected");
     checkEmpty(what);
     Select(app, list, 0);
@@ -132,7 +125,7 @@ void DevicesWine() {
             return;
         HWND page = app.ShowPage(kWaveTab);
         HWND list = GetDlgItem(page, IDC_WAVE_DEVICE_LIST);
-        CheckEntries({wine.name}, list, "wave page");
+        CheckItems({wine.name}, ListItems(list), "wave page");
         CheckEqual(0, Selection(list), "wave page: the device is selected");
         CheckWavePage(page, ExpectedWave(wine), "Wine's wave device");
         Select(app, list, 0);
@@ -226,7 +219,7 @@ void DevicesScripted() {
         return;
     HWND page = app.ShowPage(kWaveTab);
     HWND list = GetDlgItem(page, IDC_WAVE_DEVICE_LIST);
-    CheckEntries({"Scripted Wave A", "", longName.substr(0, 32), "D"}, list, "wave page");
+    CheckItems({"Scripted Wave A", "", longName.substr(0, 32), "D"}, ListItems(list), "wave page");
     CheckEqual(0, Selection(list), "wave page: the first device is selected");
     CheckWavePage(page, ExpectedWave(wave[0]), "at first");
     // Labels of the first device go, those of the third come; the failed device shows nothing;
@@ -240,8 +233,8 @@ void DevicesScripted() {
     page = app.ShowPage(kAuxTab);
     list = GetDlgItem(page, IDC_AUX_DEVICE_LIST);
     const std::string cut = longAuxName.substr(0, 32);
-    CheckEntries({"CD Audio", "CD Audio - Aux 3.", "CD Audio - Aux 5.", "", cut, cut + " - Aux 8."}, list,
-                 "aux page");
+    CheckItems({"CD Audio", "CD Audio - Aux 3.", "CD Audio - Aux 5.", "", cut, cut + " - Aux 8."},
+               ListItems(list), "aux page");
     CheckEqual(0, Selection(list), "aux page: the first entry is selected");
     const unsigned listed[] = {1, 2, 4, 5, 6, 7}; // the device of each entry
     CheckAuxPage(page, aux[1], "first listed device (device 1)");
@@ -254,7 +247,7 @@ void DevicesScripted() {
     }
 
     page = app.ShowPage(kBrailleTab);
-    CheckEntries({}, GetDlgItem(page, IDC_BRAILLE_DEVICE_LIST), "Braille page under Windows NT 4.0");
+    CheckItems({}, ListItems(GetDlgItem(page, IDC_BRAILLE_DEVICE_LIST)), "Braille page under Windows NT 4.0");
     CheckEqual(kBrailleNtStatus, ControlText(page, IDC_BRAILLE_STATUS),
                "Braille page under Windows NT 4.0: status");
     Check(app.ExitWithButton(), "Exit ends the program");
@@ -297,7 +290,7 @@ void BrailleWin95() {
     app.ShowPage(kWaveTab);
     HWND page = app.ShowPage(kBrailleTab);
     HWND list = GetDlgItem(page, IDC_BRAILLE_DEVICE_LIST);
-    CheckEntries({"Alva Braille Device"}, list, "Braille page");
+    CheckItems({"Alva Braille Device"}, ListItems(list), "Braille page");
     CheckEqual(0, Selection(list), "Braille page: the display is selected");
     CheckEqual(kBrailleNotFoundStatus, ControlText(page, IDC_BRAILLE_STATUS), "driver file missing");
     // Each check again sets the status away from the focus, and announces it.

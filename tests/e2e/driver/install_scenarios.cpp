@@ -89,11 +89,7 @@ void CheckPage(HWND page, const PageTexts& expected, const std::string& when) {
         return;
     CheckEqual(expected.problem, ControlText(page, IDC_PROBLEM_TEXT), when + ": problem text");
     const std::vector<std::string> reasons = ListItems(ReasonList(page));
-    CheckEqual(static_cast<long long>(expected.reasons.size()), static_cast<long long>(reasons.size()),
-               when + ": number of reasons");
-    for (size_t i = 0; i < expected.reasons.size() || i < reasons.size(); ++i)
-        CheckEqual(i < expected.reasons.size() ? expected.reasons[i] : "(none)",
-                   i < reasons.size() ? reasons[i] : "(none)", when + ": reason " + std::to_string(i));
+    CheckItems(expected.reasons, reasons, when + ": reasons");
     CheckEqual(expected.solution, ControlText(page, IDC_SOLUTION_TEXT), when + ": solution text");
     CheckEqual(expected.notes, ControlText(page, IDC_NOTES_TEXT), when + ": notes text");
     CheckEqual(expected.selected, SelectedReason(page), when + ": selected reason");
