@@ -448,18 +448,7 @@ void RepairWriteFails() {
 // Win32s is refused before any page exists, so the repairable file is never touched.
 void Win32sUntouched() {
     const std::string before = ReadFileBytes(ConfigPath());
-    SetWindowsVersion("win31");
-    {
-        Vittrel app;
-        if (!app.Start())
-            return;
-        HWND box = app.WaitForTopLevel("Error");
-        if (Check(box != nullptr, "the \"Error\" message box appears")) {
-            PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-            Check(app.WaitForExit(), "OK ends the program");
-        }
-        Check(app.TopLevelWindows(ExpectedTitle()).empty(), "the sheet never showed");
-    }
+    CheckWin32sRefusal();
     CheckEqual(before, ReadFileBytes(ConfigPath()), "kvcfg_32.ini unchanged byte for byte");
 }
 
