@@ -11,6 +11,7 @@
 #include "fake_input.h"
 #include "installation_texts.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -100,11 +101,7 @@ public:
 };
 
 bool IsDriverKey(const std::string& key) {
-    for (const char* driver : kDriverKeys) {
-        if (key == driver)
-            return true;
-    }
-    return false;
+    return std::find(std::begin(kDriverKeys), std::end(kDriverKeys), key) != std::end(kDriverKeys);
 }
 
 } // namespace
@@ -135,8 +132,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // Every value is read with its own capacity, and no more of it than that reaches a path.
     for (const FuzzInstallEnvironment::Read& read : env.reads) {
-        const bool path = read.key != "Braille16" && read.key != "Braille32" && read.key != "Speech32";
-        FUZZ_CHECK(read.capacity == (path ? kPathCapacity : kDriverCapacity));
+        FUZZ_CHECK(read.capacity == (IsDriverKey(read.key) ? kDriverCapacity : kPathCapacity));
         FUZZ_CHECK(read.section == (read.key == "MainDirectory" || read.key == "Driver16Directory" ||
                                             read.key == "Driver32Directory"
                                         ? "System"
