@@ -96,7 +96,10 @@ inline const OutcomeTexts kRepairFailedTexts = {
     "None.",
 };
 
-// The texts of each outcome by its number, as the diagnosis numbers them (none for 0).
+// The outcomes by number, as the diagnosis numbers them, and the texts of each (none for 0).
+inline constexpr int kConfigMissing = 1, kMainMissing = 2, kDirectoriesMissing = 3, kMsvcrtMissing = 4,
+                     kMsvcrtCorrupt = 5, kMfcMissing = 6, kMfcCorrupt = 7, kRepaired = 8, kSound = 9,
+                     kRepairFailed = 10;
 // clang-format off
 inline const OutcomeTexts* const kOutcomeTexts[] = {
     nullptr, &kConfigMissingTexts, &kMainDirectoryMissingTexts, &kDirectoriesMissingTexts, &kMsvcrtMissingTexts,

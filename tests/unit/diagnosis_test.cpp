@@ -76,12 +76,8 @@ static FakeInstallEnvironment SoundInstallation() {
     return env;
 }
 
-// The outcomes by number. Only a missing main directory gives each reason a solution of its own
-// and widens the reasons list.
-static constexpr int kConfigMissing = 1, kMainMissing = 2, kDirectoriesMissing = 3, kMsvcrtMissing = 4,
-                     kMsvcrtCorrupt = 5, kMfcMissing = 6, kMfcCorrupt = 7, kRepaired = 8, kSound = 9,
-                     kRepairFailed = kOutcomeRepairFailed;
-static_assert(std::size(kOutcomeTexts) == kRepairFailed + 1);
+// Only a missing main directory gives each reason a solution of its own and widens the reasons list.
+static_assert(kRepairFailed == kOutcomeRepairFailed && std::size(kOutcomeTexts) == kRepairFailed + 1);
 
 static void ExpectDiagnosis(int outcome, const Diagnosis& actual) {
     const OutcomeTexts& texts = *kOutcomeTexts[outcome];

@@ -24,16 +24,12 @@ struct PageTexts : OutcomeTexts {
     int horizontalRange; // LB_GETHORIZONTALEXTENT of the reasons list at 96 dpi
 };
 
-const PageTexts kConfigMissing = {kConfigMissingTexts, 0, 0};
-const PageTexts kMainDirectoryMissing = {kMainDirectoryMissingTexts, 0, 800};
-const PageTexts kDirectoriesMissing = {kDirectoriesMissingTexts, LB_ERR, 0};
-const PageTexts kMsvcrtMissing = {kMsvcrtMissingTexts, LB_ERR, 0};
-const PageTexts kMsvcrtCorrupt = {kMsvcrtCorruptTexts, LB_ERR, 0};
-const PageTexts kMfcMissing = {kMfcMissingTexts, LB_ERR, 0};
-const PageTexts kMfcCorrupt = {kMfcCorruptTexts, LB_ERR, 0};
-const PageTexts kRepaired = {kRepairedTexts, LB_ERR, 0};
-const PageTexts kSound = {kSoundTexts, LB_ERR, 0};
-const PageTexts kRepairFailed = {kRepairFailedTexts, LB_ERR, 0};
+// What the page shows for an outcome: its texts, the first reason selected where there are reasons,
+// and the reasons list's range widened to 800 pixels (at 96 dpi) for a missing main directory alone.
+PageTexts Shown(int outcome) {
+    const OutcomeTexts& texts = *kOutcomeTexts[outcome];
+    return {texts, texts.reasons.empty() ? LB_ERR : 0, outcome == kMainMissing ? 800 : 0};
+}
 
 std::string ConfigPath() {
     return WindowsPath("kvcfg_32.ini");
@@ -136,8 +132,8 @@ void CheckConfigUnchanged(const std::string& before, bool existed, const std::st
 // One outcome, in a prefix of its own; the configuration file, if any, must stay as it was.
 struct OutcomeScenario {
     const char* name;
-    const char* outcome;
-    const PageTexts* page;
+    const char* what;
+    int outcome;
     std::vector<FileFact> preconditions;
     void (*then)(const Vittrel& app, HWND page); // more to do on the page, or nullptr
     int dpi = 96;                                // the screen's resolution (LogPixels)
@@ -149,45 +145,46 @@ void SelectInSharedSolutionMode(const Vittrel& app, HWND page) {
     app.ClickListItem(list, 2);
     Settle(list);
     CheckEqual(2, SelectedReason(page), "click on reason 2: reason 2 selected");
-    CheckEqual(kConfigMissing.solution, ControlText(page, IDC_SOLUTION_TEXT),
+    CheckEqual(kConfigMissingTexts.solution, ControlText(page, IDC_SOLUTION_TEXT),
                "click on reason 2: solution text");
     Check(app.FocusedWindow() == list, "click on reason 2: the reasons list has the focus");
     app.PressKey(VK_UP);
     Settle(list);
     CheckEqual(1, SelectedReason(page), "Up: reason 1 selected");
-    CheckEqual(kConfigMissing.solution, ControlText(page, IDC_SOLUTION_TEXT), "Up: solution text");
-    CheckEqual(kConfigMissing.notes, ControlText(page, IDC_NOTES_TEXT), "after the selections: notes text");
-    CheckEqual(kConfigMissing.problem, ControlText(page, IDC_PROBLEM_TEXT),
+    CheckEqual(kConfigMissingTexts.solution, ControlText(page, IDC_SOLUTION_TEXT), "Up: solution text");
+    CheckEqual(kConfigMissingTexts.notes, ControlText(page, IDC_NOTES_TEXT),
+               "after the selections: notes text");
+    CheckEqual(kConfigMissingTexts.problem, ControlText(page, IDC_PROBLEM_TEXT),
                "after the selections: problem text");
 }
 
 const OutcomeScenario kOutcomeScenarios[] = {
     {"install_config_missing",
      "configuration file missing",
-     &kConfigMissing,
+     kConfigMissing,
      {{"kvcfg_32.ini", -1}},
      SelectInSharedSolutionMode},
-    {"install_main_directory_missing", "main directory missing", &kMainDirectoryMissing, {}, nullptr},
+    {"install_main_directory_missing", "main directory missing", kMainMissing, {}, nullptr},
     {"install_main_directory_missing_144dpi",
      "main directory missing, 144 dpi",
-     &kMainDirectoryMissing,
+     kMainMissing,
      {},
      nullptr,
      144},
-    {"install_directories_missing", "Driver16Directory entry missing", &kDirectoriesMissing, {}, nullptr},
+    {"install_directories_missing", "Driver16Directory entry missing", kDirectoriesMissing, {}, nullptr},
     {"install_msvcrt20_missing",
      "a directory and msvcrt20.dll missing",
-     &kMsvcrtMissing,
+     kMsvcrtMissing,
      {{"system\\msvcrt20.dll", -1}, {SystemLibrary32("msvcrt20.dll"), -1}},
      nullptr},
     {"install_msvcrt20_corrupt",
      "msvcrt20.dll of 199999 bytes",
-     &kMsvcrtCorrupt,
+     kMsvcrtCorrupt,
      {{"system\\msvcrt20.dll", 199999}},
      nullptr},
     {"install_mfc30_missing",
      "both libraries missing",
-     &kMfcMissing,
+     kMfcMissing,
      {{"system\\msvcrt20.dll", -1},
       {SystemLibrary32("msvcrt20.dll"), -1},
       {"system\\mfc30.dll", -1},
@@ -195,17 +192,17 @@ const OutcomeScenario kOutcomeScenarios[] = {
      nullptr},
     {"install_mfc30_corrupt",
      "mfc30.dll of 199999 bytes",
-     &kMfcCorrupt,
+     kMfcCorrupt,
      {{"system\\mfc30.dll", 199999}},
      nullptr},
     {"install_sound",
      "sound, main directory a plain file, libraries of 200000 bytes",
-     &kSound,
+     kSound,
      {{"system\\msvcrt20.dll", 200000}, {"system\\mfc30.dll", 200000}},
      nullptr},
     {"install_libraries_in_system32",
      "libraries only in system32",
-     &kSound,
+     kSound,
      {{"system\\msvcrt20.dll", -1},
       {"system\\mfc30.dll", -1},
       {SystemLibrary32("msvcrt20.dll"), 250000},
@@ -213,7 +210,7 @@ const OutcomeScenario kOutcomeScenarios[] = {
      nullptr},
     {"install_wine_msvcrt20",
      "only Wine's own msvcrt20.dll",
-     &kMsvcrtCorrupt,
+     kMsvcrtCorrupt,
      {{"system\\msvcrt20.dll", -1}, {SystemLibrary32("msvcrt20.dll"), 125217}},
      nullptr},
 };
@@ -227,12 +224,12 @@ void RunOutcome(const OutcomeScenario& scenario) {
     Vittrel app;
     if (!StartAndWaitForSheet(app))
         return;
-    CheckPage(app.CurrentPage(), *scenario.page, scenario.outcome);
-    CheckButtonRow(app, scenario.outcome);
+    CheckPage(app.CurrentPage(), Shown(scenario.outcome), scenario.what);
+    CheckButtonRow(app, scenario.what);
     if (scenario.then)
         scenario.then(app, app.CurrentPage());
-    Exit(app, scenario.outcome);
-    CheckConfigUnchanged(before, existed, std::string("after the run (") + scenario.outcome + ")");
+    Exit(app, scenario.what);
+    CheckConfigUnchanged(before, existed, std::string("after the run (") + scenario.what + ")");
 }
 
 template <size_t Row> void RunOutcomeRow() {
@@ -250,7 +247,7 @@ void ReasonSolutions() {
     if (!StartAndWaitForSheet(app))
         return;
     HWND page = app.CurrentPage();
-    CheckPage(page, kMainDirectoryMissing, "at start-up");
+    CheckPage(page, Shown(kMainMissing), "at start-up");
     HWND list = ReasonList(page);
     // Each choice of a reason sets the solution away from the focus, and announces it.
     LiveRegionEvents announced(app.ProcessId(), GetDlgItem(page, IDC_SOLUTION_TEXT));
@@ -271,7 +268,7 @@ void ReasonSolutions() {
     if (!Check(focused, "Tab reaches the reasons list (" + std::to_string(presses) + " presses)"))
         return;
     CheckEqual(0, SelectedReason(page), "focus on the list: reason 0 still selected");
-    CheckEqual(kMainDirectoryMissing.solution, ControlText(page, IDC_SOLUTION_TEXT),
+    CheckEqual(kMainDirectoryMissingTexts.solution, ControlText(page, IDC_SOLUTION_TEXT),
                "focus on the list: solution text");
 
     // Keys, then clicks; each reason shows its own solution, as the page's mapping has it (its unit
@@ -306,7 +303,7 @@ void ReasonSolutions() {
           "the Ports page is in front");
     HWND again = app.ShowPage(kInstallationTab);
     Check(again == page, "back on the installation page: the same page window");
-    PageTexts expected = kMainDirectoryMissing;
+    PageTexts expected = Shown(kMainMissing);
     expected.selected = 4;
     expected.solution = kEditSolution;
     CheckPage(again, expected, "back on the installation page");
@@ -393,7 +390,7 @@ void Repair() {
         Vittrel app;
         if (!StartAndWaitForSheet(app))
             return;
-        CheckPage(app.CurrentPage(), kRepaired, "first run");
+        CheckPage(app.CurrentPage(), Shown(kRepaired), "first run");
         Exit(app, "first run");
     }
     const std::string repaired = ReadFileBytes(ConfigPath());
@@ -405,7 +402,7 @@ void Repair() {
         Vittrel app;
         if (!StartAndWaitForSheet(app))
             return;
-        CheckPage(app.CurrentPage(), kSound, "second run");
+        CheckPage(app.CurrentPage(), Shown(kSound), "second run");
         Exit(app, "second run");
     }
     CheckEqual(repaired, ReadFileBytes(ConfigPath()),
@@ -419,7 +416,7 @@ void RepairAllThree() {
     Vittrel app;
     if (!StartAndWaitForSheet(app))
         return;
-    CheckPage(app.CurrentPage(), kRepaired, "three placeholder entries");
+    CheckPage(app.CurrentPage(), Shown(kRepaired), "three placeholder entries");
     Exit(app, "three placeholder entries");
     for (const char* key : keys)
         CheckEqual("none", ProfileValue("Drivers", key), std::string("after the run: ") + key);
@@ -437,7 +434,7 @@ void RepairWriteFails() {
     {
         Vittrel app;
         if (StartAndWaitForSheet(app)) {
-            CheckPage(app.CurrentPage(), kRepairFailed, "repair not written");
+            CheckPage(app.CurrentPage(), Shown(kRepairFailed), "repair not written");
             Exit(app, "repair not written");
         }
     }
