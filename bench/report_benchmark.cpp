@@ -4,23 +4,17 @@
 
 #include <string>
 
+#include "installation_texts.h"
 #include "pages/device_texts.h"
+#include "port_texts.h"
 #include "report/report.h"
 
 namespace {
 
 ReportSnapshot TourSnapshot() {
     ReportSnapshot snapshot;
-    InstallationSnapshot installation;
-    installation.problemText = "The kelvorn INI file could not be found.";
-    installation.reasons = {"The previous install has failed at some point.",
-                            "The installation process has been interrupted at some point.",
-                            "Kelvorn32 has NOT been installed."};
-    installation.solutionMode = 1;
-    installation.solutionText = "Install Kelvorn32.";
-    installation.notesText =
-        "If a Kelvorn32 directory is indeed located in your computer remove it and then install Kelvorn32.";
-    snapshot.installation = installation;
+    const OutcomeTexts& texts = kConfigMissingTexts;
+    snapshot.installation = {texts.problem, texts.solution, texts.notes, 1, texts.reasons};
     snapshot.systemInfo = SystemInfoSnapshot{"Windows NT",
                                              "6.1",
                                              "7601",
@@ -37,11 +31,9 @@ ReportSnapshot TourSnapshot() {
     snapshot.auxDevices = std::vector<std::string>{kNoDeviceEntry};
     PortsSnapshot ports;
     for (int i = 1; i <= 8; ++i)
-        ports.commPorts.push_back("COM" + std::to_string(i) +
-                                  ": This Com Port does not Exist or it is not used by Windows.");
+        ports.commPorts.push_back(ComMissingLine("COM" + std::to_string(i)));
     for (int i = 1; i <= 4; ++i)
-        ports.printerPorts.push_back("LPT" + std::to_string(i) +
-                                     ": This Printer Port does not Exist or it is not used by Windows.");
+        ports.printerPorts.push_back(PrinterMissingLine("LPT" + std::to_string(i)));
     for (const char* port : {"COM1", "COM2", "COM3", "COM4", "LPT1", "LPT2", "LPT3", "FILE"})
         ports.portSummary.push_back(std::string(port) + ": Local Monitor. It is a Local Port.");
     snapshot.ports = ports;
@@ -61,21 +53,13 @@ ReportSnapshot LargeSnapshot() {
     return snapshot;
 }
 
-void ComposeTourReport(benchmark::State& state) {
-    const ReportSnapshot snapshot = TourSnapshot();
+void ComposeReportOf(benchmark::State& state, const ReportSnapshot& snapshot) {
     for (auto _ : state)
         benchmark::DoNotOptimize(ComposeReport(snapshot));
     state.counters["bytes"] = static_cast<double>(ComposeReport(snapshot).size());
 }
-BENCHMARK(ComposeTourReport)->Unit(benchmark::kMicrosecond);
-
-void ComposeLargeReport(benchmark::State& state) {
-    const ReportSnapshot snapshot = LargeSnapshot();
-    for (auto _ : state)
-        benchmark::DoNotOptimize(ComposeReport(snapshot));
-    state.counters["bytes"] = static_cast<double>(ComposeReport(snapshot).size());
-}
-BENCHMARK(ComposeLargeReport)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(ComposeReportOf, tour, TourSnapshot())->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(ComposeReportOf, large, LargeSnapshot())->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

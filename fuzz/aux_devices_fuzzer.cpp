@@ -70,25 +70,6 @@ public:
     }
 };
 
-bool OneOf(const std::string& text, std::initializer_list<const char*> texts) {
-    for (const char* candidate : texts) {
-        if (text == candidate)
-            return true;
-    }
-    return false;
-}
-
-void CheckView(const AuxDeviceView& view, const AuxCaps& caps) {
-    FUZZ_CHECK(view.manufacturerId == std::to_string(caps.manufacturerId) + ".");
-    FUZZ_CHECK(view.productId == std::to_string(caps.productId) + ".");
-    FUZZ_CHECK(view.driverVersion == std::to_string((caps.driverVersion >> 8) & 0xFF) + "." +
-                                         std::to_string(caps.driverVersion & 0xFF) + ".");
-    FUZZ_CHECK(OneOf(view.technology, {"Has audio output from an internal CD-ROM drive.",
-                                       "Has audio output from auxiliary input jacks.", "None"}));
-    FUZZ_CHECK(
-        OneOf(view.support, {"Supports Left/Right Volume Control.", "Supports Volume Control", "None"}));
-}
-
 // "%3.0f %%" of the left channel: a whole percentage from 0 to 100, right-aligned in three places.
 void CheckVolumeText(const std::string& text, uint32_t volume) {
     FUZZ_CHECK(text == FormatVolumePercent(volume & 0xFFFF));
@@ -143,13 +124,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(AuxNamesMatch(name, name));
         previousListName = &record.listName;
 
+        // How each field reads is pinned by the unit rows; here, a device that answered fills every
+        // field and one whose query failed shows nothing.
         const AuxDeviceView view = DescribeAuxRecord(record);
-        if (record.caps) {
-            CheckView(view, *record.caps);
-        } else {
-            FUZZ_CHECK(view.manufacturerId.empty() && view.productId.empty() && view.driverVersion.empty() &&
-                       view.technology.empty() && view.support.empty());
-        }
+        for (const std::string* text :
+             {&view.manufacturerId, &view.productId, &view.driverVersion, &view.technology, &view.support})
+            FUZZ_CHECK(text->empty() == !record.caps);
         const std::string volume = ReadVolumeText(env, device);
         const std::optional<uint32_t> fakeVolume =
             device < env.devices.size() ? env.devices[device].volume : std::nullopt;

@@ -6,6 +6,7 @@
 // Paths and port names are looked up as the platform does, up to their first NUL.
 #include "pages/braille/braille.h"
 
+#include "braille_texts.h"
 #include "fake_input.h"
 
 #include <map>
@@ -86,20 +87,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool portOpens = !env.portQueries.empty() && env.ports.count(AsCString(port)) != 0;
 
     // One of the status texts, the one the three facts give.
-    std::string expected;
-    if (!driverOpens)
-        expected = "- ALVA Braille Driver Could Not be Found.";
-    else if (port.empty())
-        expected = " No ALVA Braille Driver seems to be installed.";
-    else if (!portOpens)
-        expected = "Braille driver found at port " + port +
-                   ".  However, the port specified is not available. Please make sure that Windows is "
-                   "configured to detect the selected port. If that is not possible, change the printer "
-                   "port or remove the INI file and re-install Kelvorn.";
-    else
-        expected = "Alva Braille driver has been found at Port: " + port +
-                   "  as specified in the ABTW section of the System.ini file.";
-    FUZZ_CHECK(status == expected);
+    FUZZ_CHECK(status == (!driverOpens   ? kBrailleNotFoundStatus
+                          : port.empty() ? kBrailleNoPortStatus
+                          : !portOpens   ? BraillePortUnavailableStatus(port)
+                                         : BrailleFoundStatus(port)));
     FUZZ_CHECK(status == BrailleStatus(port, driverOpens, portOpens));
     FUZZ_CHECK(status != kBrailleNoCheckStatus);
     return 0;

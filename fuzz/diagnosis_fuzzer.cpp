@@ -11,6 +11,7 @@
 #include "fake_input.h"
 #include "installation_texts.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -99,21 +100,8 @@ public:
     }
 };
 
-const OutcomeTexts* TextsOf(int outcome) {
-    static const OutcomeTexts* const kTexts[] = {
-        &kConfigMissingTexts, &kMainDirectoryMissingTexts, &kDirectoriesMissingTexts, &kMsvcrtMissingTexts,
-        &kMsvcrtCorruptTexts, &kMfcMissingTexts,           &kMfcCorruptTexts,         &kRepairedTexts,
-        &kSoundTexts,         &kRepairFailedTexts,
-    };
-    return outcome >= 1 && outcome <= kOutcomeRepairFailed ? kTexts[outcome - 1] : nullptr;
-}
-
 bool IsDriverKey(const std::string& key) {
-    for (const char* driver : kDriverKeys) {
-        if (key == driver)
-            return true;
-    }
-    return false;
+    return std::find(std::begin(kDriverKeys), std::end(kDriverKeys), key) != std::end(kDriverKeys);
 }
 
 } // namespace
@@ -124,8 +112,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // One of the outcomes, with exactly its texts; only the main-directory outcome gives each reason
     // a solution of its own and widens the list.
-    const OutcomeTexts* texts = TextsOf(diagnosis.outcome);
-    FUZZ_CHECK(texts != nullptr);
+    FUZZ_CHECK(diagnosis.outcome >= 1 && diagnosis.outcome <= kOutcomeRepairFailed);
+    const OutcomeTexts* texts = kOutcomeTexts[diagnosis.outcome];
     FUZZ_CHECK(diagnosis.problemText == texts->problem);
     FUZZ_CHECK(diagnosis.reasons == texts->reasons);
     FUZZ_CHECK(diagnosis.solutionText == texts->solution);
@@ -144,8 +132,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // Every value is read with its own capacity, and no more of it than that reaches a path.
     for (const FuzzInstallEnvironment::Read& read : env.reads) {
-        const bool path = read.key != "Braille16" && read.key != "Braille32" && read.key != "Speech32";
-        FUZZ_CHECK(read.capacity == (path ? kPathCapacity : kDriverCapacity));
+        FUZZ_CHECK(read.capacity == (IsDriverKey(read.key) ? kDriverCapacity : kPathCapacity));
         FUZZ_CHECK(read.section == (read.key == "MainDirectory" || read.key == "Driver16Directory" ||
                                             read.key == "Driver32Directory"
                                         ? "System"

@@ -48,8 +48,7 @@ public:
 
     uint32_t OpenExclusive(const std::string& name) override {
         opened.push_back(name);
-        const auto found = openCodes.find(name);
-        return found == openCodes.end() ? 2 : found->second;
+        return OpenCode(name);
     }
     std::string SystemMessage(uint32_t code, size_t bufferSize) override {
         messageBufferSizes.push_back(bufferSize);

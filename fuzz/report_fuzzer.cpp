@@ -12,6 +12,22 @@
 
 namespace {
 
+// The system information texts by their input names.
+const std::map<std::string, std::string SystemInfoSnapshot::*> kSystemFields = {
+    {"os", &SystemInfoSnapshot::osName},
+    {"version", &SystemInfoSnapshot::osVersion},
+    {"build", &SystemInfoSnapshot::osBuild},
+    {"processors", &SystemInfoSnapshot::processorCount},
+    {"type", &SystemInfoSnapshot::processorType},
+    {"model", &SystemInfoSnapshot::modelValue},
+    {"step", &SystemInfoSnapshot::stepValue},
+    {"total", &SystemInfoSnapshot::totalPhysical},
+    {"available", &SystemInfoSnapshot::availablePhysical},
+    {"virtual", &SystemInfoSnapshot::totalVirtual},
+    {"load", &SystemInfoSnapshot::memoryLoad},
+    {"ram", &SystemInfoSnapshot::ramVerdict},
+};
+
 struct FuzzSnapshot {
     ReportSnapshot snapshot;
     std::vector<std::string> texts; // every text and item of the snapshot
@@ -25,20 +41,6 @@ struct FuzzSnapshot {
 
     void Take(const std::string& name, const std::string& value) {
         ReportSnapshot& s = snapshot;
-        static const std::map<std::string, std::string SystemInfoSnapshot::*> kSystemFields = {
-            {"os", &SystemInfoSnapshot::osName},
-            {"version", &SystemInfoSnapshot::osVersion},
-            {"build", &SystemInfoSnapshot::osBuild},
-            {"processors", &SystemInfoSnapshot::processorCount},
-            {"type", &SystemInfoSnapshot::processorType},
-            {"model", &SystemInfoSnapshot::modelValue},
-            {"step", &SystemInfoSnapshot::stepValue},
-            {"total", &SystemInfoSnapshot::totalPhysical},
-            {"available", &SystemInfoSnapshot::availablePhysical},
-            {"virtual", &SystemInfoSnapshot::totalVirtual},
-            {"load", &SystemInfoSnapshot::memoryLoad},
-            {"ram", &SystemInfoSnapshot::ramVerdict},
-        };
         if (name == "installation" || name == "problem" || name == "solution" || name == "notes" ||
             name == "mode" || name == "reason") {
             InstallationSnapshot& page = s.installation ? *s.installation : s.installation.emplace();
@@ -160,11 +162,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             FUZZ_CHECK(Contains(report, "   SOLUTION: " + page->solutionText + "\r\n"));
     }
     if (const auto& page = snapshot.systemInfo) {
-        for (const std::string* text :
-             {&page->osName, &page->osVersion, &page->osBuild, &page->processorCount, &page->processorType,
-              &page->modelValue, &page->stepValue, &page->totalPhysical, &page->availablePhysical,
-              &page->totalVirtual, &page->memoryLoad, &page->ramVerdict})
-            FUZZ_CHECK(Contains(report, *text + "\r\n"));
+        for (const auto& [name, field] : kSystemFields)
+            FUZZ_CHECK(Contains(report, (*page).*field + "\r\n"));
     }
     for (const auto* list : {&snapshot.waveDevices, &snapshot.auxDevices}) {
         if (!*list || (*list)->empty())

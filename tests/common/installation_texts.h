@@ -96,6 +96,16 @@ inline const OutcomeTexts kRepairFailedTexts = {
     "None.",
 };
 
+// The outcomes by number, as the diagnosis numbers them, and the texts of each (none for 0).
+inline constexpr int kConfigMissing = 1, kMainMissing = 2, kDirectoriesMissing = 3, kMsvcrtMissing = 4,
+                     kMsvcrtCorrupt = 5, kMfcMissing = 6, kMfcCorrupt = 7, kRepaired = 8, kSound = 9,
+                     kRepairFailed = 10;
+// clang-format off
+inline const OutcomeTexts* const kOutcomeTexts[] = {
+    nullptr, &kConfigMissingTexts, &kMainDirectoryMissingTexts, &kDirectoriesMissingTexts, &kMsvcrtMissingTexts,
+    &kMsvcrtCorruptTexts, &kMfcMissingTexts, &kMfcCorruptTexts, &kRepairedTexts, &kSoundTexts, &kRepairFailedTexts};
+// clang-format on
+
 // The per-reason solutions of the main-directory outcome.
 inline const char kInstallSolution[] = "Install Kelvorn32";
 inline const char kMovedSolution[] =

@@ -84,11 +84,7 @@ prepare_install_msvcrt20_missing() {
 }
 
 prepare_install_msvcrt20_corrupt() {
-    install_directories "$1"
-    install_library "$1" system msvcrt20.dll 199999
-    install_library "$1" system mfc30.dll 300000
-    install_config "$1" "${install_system_section[@]}" '[Drivers]' 'Multimedia=C:\Kelvorn32\MM' \
-        'Speech32=KVCNOVOX'
+    install_sound_config "$1" 'Speech32=KVCNOVOX' && install_library "$1" system msvcrt20.dll 199999
 }
 
 prepare_install_mfc30_missing() {
@@ -97,12 +93,7 @@ prepare_install_mfc30_missing() {
     install_config "$1" "${install_system_section[@]}" '[Drivers]' 'Multimedia=C:\Kelvorn32\MM'
 }
 
-prepare_install_mfc30_corrupt() {
-    install_directories "$1"
-    install_library "$1" system msvcrt20.dll 250000
-    install_library "$1" system mfc30.dll 199999
-    install_config "$1" "${install_system_section[@]}" '[Drivers]' 'Multimedia=C:\Kelvorn32\MM'
-}
+prepare_install_mfc30_corrupt() { install_sound_config "$1" && install_library "$1" system mfc30.dll 199999; }
 
 # The main directory is a plain file, msvcrt20.dll is exactly as big as a sound copy must be, and
 # the driver entries only resemble the placeholder.

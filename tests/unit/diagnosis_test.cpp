@@ -76,38 +76,24 @@ static FakeInstallEnvironment SoundInstallation() {
     return env;
 }
 
-struct Expected {
-    int outcome;
-    const OutcomeTexts& texts;
-    int32_t mode;
-    bool widen;
-};
+// Only a missing main directory gives each reason a solution of its own and widens the reasons list.
+static_assert(kRepairFailed == kOutcomeRepairFailed && std::size(kOutcomeTexts) == kRepairFailed + 1);
 
-static const Expected kConfigMissing{1, kConfigMissingTexts, 0, false};
-static const Expected kMainMissing{2, kMainDirectoryMissingTexts, 1, true};
-static const Expected kDirectoriesMissing{3, kDirectoriesMissingTexts, 0, false};
-static const Expected kMsvcrtMissing{4, kMsvcrtMissingTexts, 0, false};
-static const Expected kMsvcrtCorrupt{5, kMsvcrtCorruptTexts, 0, false};
-static const Expected kMfcMissing{6, kMfcMissingTexts, 0, false};
-static const Expected kMfcCorrupt{7, kMfcCorruptTexts, 0, false};
-static const Expected kRepaired{8, kRepairedTexts, 0, false};
-static const Expected kSound{9, kSoundTexts, 0, false};
-static const Expected kRepairFailed{kOutcomeRepairFailed, kRepairFailedTexts, 0, false};
-
-static void ExpectDiagnosis(const Expected& expected, const Diagnosis& actual) {
-    EXPECT_EQ(expected.outcome, actual.outcome);
-    EXPECT_EQ(expected.texts.problem, actual.problemText);
-    EXPECT_EQ(expected.texts.reasons, actual.reasons);
-    EXPECT_EQ(expected.texts.solution, actual.solutionText);
-    EXPECT_EQ(expected.texts.notes, actual.notesText);
-    EXPECT_EQ(expected.mode, actual.solutionMode);
-    EXPECT_EQ(expected.widen, actual.widenReasonList);
+static void ExpectDiagnosis(int outcome, const Diagnosis& actual) {
+    const OutcomeTexts& texts = *kOutcomeTexts[outcome];
+    EXPECT_EQ(outcome, actual.outcome);
+    EXPECT_EQ(texts.problem, actual.problemText);
+    EXPECT_EQ(texts.reasons, actual.reasons);
+    EXPECT_EQ(texts.solution, actual.solutionText);
+    EXPECT_EQ(texts.notes, actual.notesText);
+    EXPECT_EQ(outcome == kMainMissing ? 1 : 0, actual.solutionMode);
+    EXPECT_EQ(outcome == kMainMissing, actual.widenReasonList);
 }
 
 struct OutcomeCase {
     const char* name;
     std::function<void(FakeInstallEnvironment&)> change;
-    const Expected& expected;
+    int expected;
 };
 
 // clang-format off
@@ -173,7 +159,7 @@ TEST(ClassifyInstallation, OutcomeTexts) {
 
 TEST(ClassifyInstallation, NoRepairWhenAnEarlierTestFails) {
     for (const OutcomeCase& row : kOutcomeCases) {
-        if (row.expected.outcome > 7) {
+        if (row.expected > kMfcCorrupt) {
             continue;
         }
         SCOPED_TRACE(row.name);
@@ -204,10 +190,10 @@ TEST(ClassifyInstallation, LongMainDirectoryIsTestedAsItsFirst49Characters) {
         bool ignoresCapacity;
         int outcome;
     } cases[] = {
-        {"only the cut path exists", full.substr(0, 49), false, 9},
-        {"only the full path exists", full, false, 2},
-        {"environment answering past the capacity, cut path exists", full.substr(0, 49), true, 9},
-        {"environment answering past the capacity, full path exists", full, true, 2},
+        {"only the cut path exists", full.substr(0, 49), false, kSound},
+        {"only the full path exists", full, false, kMainMissing},
+        {"environment answering past the capacity, cut path exists", full.substr(0, 49), true, kSound},
+        {"environment answering past the capacity, full path exists", full, true, kMainMissing},
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.name);

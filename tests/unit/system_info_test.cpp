@@ -39,23 +39,17 @@ TEST(FormatMemoryTexts, TotalPhysicalRoundsUpAndDecidesTheVerdict) {
 
 TEST(FormatMemoryTexts, AvailableFiguresAndLoad) {
     struct {
-        uint32_t load;
-        uint64_t availPhys, availPageFile;
+        MemoryFigures figures; // load, total, available, page file
         const char *memoryLoad, *availablePhysical, *totalVirtual;
     } cases[] = {
-        {37, 12950000, 1048576, "37.00 %", "12.35 MB", "1.00 MB"},
-        {100, 0, 0, "100.00 %", "0.00 MB", "0.00 MB"},
-        {0, 524288, 0xFFFFFFFFull, "0.00 %", "0.50 MB", "4096.00 MB"},
-        {55, 5 * 1073741824ull + 524288, 3 * 1073741824ull, "55.00 %", "5120.50 MB", "3072.00 MB"},
+        {{37, 8388608, 12950000, 1048576}, "37.00 %", "12.35 MB", "1.00 MB"},
+        {{100, 8388608, 0, 0}, "100.00 %", "0.00 MB", "0.00 MB"},
+        {{0, 8388608, 524288, 0xFFFFFFFFull}, "0.00 %", "0.50 MB", "4096.00 MB"},
+        {{55, 8388608, 5 * 1073741824ull + 524288, 3 * 1073741824ull}, "55.00 %", "5120.50 MB", "3072.00 MB"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.memoryLoad);
-        MemoryFigures figures;
-        figures.memoryLoad = c.load;
-        figures.availPhys = c.availPhys;
-        figures.availPageFile = c.availPageFile;
-        figures.totalPhys = 8388608;
-        const MemoryTexts texts = FormatMemoryTexts(figures);
+        const MemoryTexts texts = FormatMemoryTexts(c.figures);
         EXPECT_EQ(c.memoryLoad, texts.memoryLoad);
         EXPECT_EQ(c.availablePhysical, texts.availablePhysical);
         EXPECT_EQ(c.totalVirtual, texts.totalVirtual);
@@ -152,19 +146,10 @@ TEST(DescribeSystem, OperatingSystemByPlatform) {
         {"platform 3", {true, 5, 0, 2195, 3}, "", "", "", "", ""},
         {"failed query", {false, 4, 0, 1381, 2}, "", "", "", "", ""},
     };
+    const MemoryFigures memory{42, 16252928, 1048576, 2097152};
+    const ProcessorFigures processor{kArchitectureIntel, 2, 586, 5, 0x0204};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.row);
-        MemoryFigures memory;
-        memory.memoryLoad = 42;
-        memory.totalPhys = 16252928;
-        memory.availPhys = 1048576;
-        memory.availPageFile = 2097152;
-        ProcessorFigures processor;
-        processor.architecture = kArchitectureIntel;
-        processor.numberOfProcessors = 2;
-        processor.processorType = 586;
-        processor.level = 5;
-        processor.revision = 0x0204;
         const SystemTexts texts = DescribeSystem(memory, processor, c.version);
         EXPECT_EQ(c.osName, texts.osName);
         EXPECT_EQ(c.osBuild, texts.osBuild);

@@ -10,6 +10,7 @@
 
 #include "braille_texts.h"
 #include "harness.h"
+#include "pages/aux/aux_devices.h"
 #include "pages/device_texts.h"
 #include "pages/wave/wave_devices.h"
 #include "resource.h"
@@ -57,28 +58,34 @@ LRESULT Selection(HWND list) {
     return SendMessageA(list, LB_GETCURSEL, 0, 0);
 }
 
-void CheckEntries(const std::vector<std::string>& want, HWND list, const std::string& what) {
-    const std::vector<std::string> items = ListItems(list);
-    CheckEqual(static_cast<long long>(want.size()), static_cast<long long>(items.size()), what + ": entries");
-    for (size_t i = 0; i < want.size() && i < items.size(); ++i)
-        CheckEqual(want[i], items[i], what + ": entry " + std::to_string(i));
-}
+// An auxiliary device as the stand-in winmm.dll answers it: its query's result (0, or the
+// MMRESULT), its capabilities and its volume (nullopt: the volume query fails).
+struct AuxDevice {
+    unsigned result;
+    AuxCaps caps;
+    std::optional<uint32_t> volume;
+};
 
-const std::vector<int> kAuxTextIds = {IDC_AUX_PRODUCT_ID, IDC_AUX_MANUFACTURER_ID, IDC_AUX_DRIVER_VERSION,
-                                      IDC_AUX_TECHNOLOGY, IDC_AUX_SUPPORT,         IDC_AUX_VOLUME};
-
-// Product, manufacturer, version, type, support, volume.
-void CheckAuxPage(HWND page, const std::vector<std::string>& want, const std::string& when) {
-    const char* names[] = {"product ID", "manufacturer ID", "driver version", "type", "support", "volume"};
-    for (size_t i = 0; i < kAuxTextIds.size(); ++i)
-        CheckEqual(want[i], ControlText(page, kAuxTextIds[i]), when + ": " + names[i]);
+// What the auxiliary page shows for a device, as the page's decoding has it (its unit tests pin
+// that decoding): nothing but the volume for a device whose query failed; nothing at all without
+// a device (nullopt).
+void CheckAuxPage(HWND page, const std::optional<AuxDevice>& device, const std::string& when) {
+    const AuxDeviceView want =
+        device && device->result == 0 ? DescribeAuxDevice(device->caps) : AuxDeviceView{};
+    const std::string volume = device && device->volume ? FormatVolumePercent(*device->volume) : "";
+    CheckEqual(want.productId, ControlText(page, IDC_AUX_PRODUCT_ID), when + ": product ID");
+    CheckEqual(want.manufacturerId, ControlText(page, IDC_AUX_MANUFACTURER_ID), when + ": manufacturer ID");
+    CheckEqual(want.driverVersion, ControlText(page, IDC_AUX_DRIVER_VERSION), when + ": driver version");
+    CheckEqual(want.technology, ControlText(page, IDC_AUX_TECHNOLOGY), when + ": type");
+    CheckEqual(want.support, ControlText(page, IDC_AUX_SUPPORT), when + ": support");
+    CheckEqual(volume, ControlText(page, IDC_AUX_VOLUME), when + ": volume");
 }
 
 // The "<None>" page: one entry, nothing selected, and selecting the entry changes nothing.
 void CheckNoDevice(const Vittrel& app, HWND page, int listId, const std::string& what,
                    const std::function<void(const std::string&)>& checkEmpty) {
     HWND list = GetDlgItem(page, listId);
-    CheckEntries({kNoDeviceEntry}, list, what);
+    CheckItems({kNoDeviceEntry}, ListItems(list), what);
     CheckEqual(LB_ERR, Selection(list), what + ": nothing selected");
     checkEmpty(what);
     Select(app, list, 0);
@@ -95,7 +102,7 @@ void CheckNoWaveDevice(const Vittrel& app) {
 void CheckNoAuxDevice(const Vittrel& app) {
     HWND page = app.ShowPage(kAuxTab);
     CheckNoDevice(app, page, IDC_AUX_DEVICE_LIST, "aux page without a device",
-                  [&](const std::string& when) { CheckAuxPage(page, std::vector<std::string>(6), when); });
+                  [&](const std::string& when) { CheckAuxPage(page, std::nullopt, when); });
 }
 
 // Wine with an ALSA null device (prepare_devices_wine): one wave output device, whose page must
@@ -118,7 +125,7 @@ void DevicesWine() {
             return;
         HWND page = app.ShowPage(kWaveTab);
         HWND list = GetDlgItem(page, IDC_WAVE_DEVICE_LIST);
-        CheckEntries({wine.name}, list, "wave page");
+        CheckItems({wine.name}, ListItems(list), "wave page");
         CheckEqual(0, Selection(list), "wave page: the device is selected");
         CheckWavePage(page, ExpectedWave(wine), "Wine's wave device");
         Select(app, list, 0);
@@ -159,30 +166,18 @@ void ScriptWave(unsigned device, const std::optional<WaveOutCaps>& d) {
     Script(section, "name", d->name);
 }
 
-struct AuxDevice {
-    const char* result; // "0", or the MMRESULT the query answers
-    unsigned mid, pid, version, technology, support;
-    std::string name;
-    std::string volume; // "fail": the volume query fails
-};
-
 void ScriptAux(unsigned device, const AuxDevice& d) {
     const std::string section = "aux" + std::to_string(device);
-    Script(section, "result", d.result);
-    const std::pair<const char*, unsigned> numbers[] = {{"mid", d.mid},
-                                                        {"pid", d.pid},
-                                                        {"version", d.version},
-                                                        {"technology", d.technology},
-                                                        {"support", d.support}};
+    const AuxCaps& c = d.caps;
+    const std::pair<const char*, unsigned> numbers[] = {
+        {"result", d.result},         {"mid", c.manufacturerId},    {"pid", c.productId},
+        {"version", c.driverVersion}, {"technology", c.technology}, {"support", c.support}};
     for (const auto& [key, value] : numbers)
         Script(section, key, std::to_string(value));
-    Script(section, "name", d.name);
-    Script(section, "volumeResult", d.volume == "fail" ? "6" : "0");
-    Script(section, "volume", d.volume == "fail" ? "0" : d.volume);
+    Script(section, "name", c.name);
+    Script(section, "volumeResult", d.volume ? "0" : "6");
+    Script(section, "volume", std::to_string(d.volume.value_or(0)));
 }
-
-const char kCdText[] = "Has audio output from an internal CD-ROM drive.";
-const char kJacksText[] = "Has audio output from auxiliary input jacks.";
 
 // Six wave devices, of which the pages list four; ten auxiliary devices, of which eight are
 // queried, two do not exist, one fails its query and one its volume. On each page a name fills
@@ -202,17 +197,17 @@ void DevicesScripted() {
     Script("wave", "count", "6");
     for (unsigned device = 0; device < 6; ++device)
         ScriptWave(device, wave[device]);
-    const AuxDevice aux[10] = {
-        {"2", 0, 0, 0, 0, 0, "Gone", "0"},
-        {"0", 3, 4, 0x0105, 1, 3, "CD Audio", "0xFFFF"},
-        {"0", 3, 5, 0x0200, 2, 1, "CD Audio", "0x8000"},
-        {"2", 0, 0, 0, 0, 0, "Gone", "0"},
-        {"0", 3, 6, 0x0300, 3, 2, "CD Audio", "0"},
-        {"11", 0, 0, 0, 0, 0, "Broken", "0x4000"},
-        {"0", 1, 1, 0x0A00, 2, 0, longAuxName, "fail"},
-        {"0", 1, 2, 0x0A01, 2, 1, longAuxName, "0xFFFF0000"},
-        {"0", 8, 8, 0, 1, 1, "Eighth", "0"},
-        {"0", 9, 9, 0, 1, 1, "Ninth", "0"},
+    AuxDevice aux[10] = {
+        {2, {0, 0, 0, "Gone", 0, 0}, 0},
+        {0, {3, 4, 0x0105, "CD Audio", 1, 3}, 0xFFFF},
+        {0, {3, 5, 0x0200, "CD Audio", 2, 1}, 0x8000},
+        {2, {0, 0, 0, "Gone", 0, 0}, 0},
+        {0, {3, 6, 0x0300, "CD Audio", 3, 2}, 0},
+        {11, {0, 0, 0, "Broken", 0, 0}, 0x4000},
+        {0, {1, 1, 0x0A00, longAuxName, 2, 0}, std::nullopt},
+        {0, {1, 2, 0x0A01, longAuxName, 2, 1}, 0xFFFF0000},
+        {0, {8, 8, 0, "Eighth", 1, 1}, 0},
+        {0, {9, 9, 0, "Ninth", 1, 1}, 0},
     };
     Script("aux", "count", "10");
     for (unsigned device = 0; device < 10; ++device)
@@ -224,7 +219,7 @@ void DevicesScripted() {
         return;
     HWND page = app.ShowPage(kWaveTab);
     HWND list = GetDlgItem(page, IDC_WAVE_DEVICE_LIST);
-    CheckEntries({"Scripted Wave A", "", longName.substr(0, 32), "D"}, list, "wave page");
+    CheckItems({"Scripted Wave A", "", longName.substr(0, 32), "D"}, ListItems(list), "wave page");
     CheckEqual(0, Selection(list), "wave page: the first device is selected");
     CheckWavePage(page, ExpectedWave(wave[0]), "at first");
     // Labels of the first device go, those of the third come; the failed device shows nothing;
@@ -238,32 +233,21 @@ void DevicesScripted() {
     page = app.ShowPage(kAuxTab);
     list = GetDlgItem(page, IDC_AUX_DEVICE_LIST);
     const std::string cut = longAuxName.substr(0, 32);
-    CheckEntries({"CD Audio", "CD Audio - Aux 3.", "CD Audio - Aux 5.", "", cut, cut + " - Aux 8."}, list,
-                 "aux page");
+    CheckItems({"CD Audio", "CD Audio - Aux 3.", "CD Audio - Aux 5.", "", cut, cut + " - Aux 8."},
+               ListItems(list), "aux page");
     CheckEqual(0, Selection(list), "aux page: the first entry is selected");
-    const std::vector<std::string> device1 = {
-        "4.", "3.", "1.5.", kCdText, "Supports Left/Right Volume Control.", "100 %"};
-    CheckAuxPage(page, device1, "first listed device (device 1)");
+    const unsigned listed[] = {1, 2, 4, 5, 6, 7}; // the device of each entry
+    CheckAuxPage(page, aux[1], "first listed device (device 1)");
     // The mixer turns device 1 down meanwhile: its next selection reads the new volume.
-    Script("aux1", "volume", "0x8000");
-    const struct {
-        int position;
-        std::vector<std::string> texts;
-    } selections[] = {
-        {1, {"5.", "3.", "2.0.", kJacksText, "Supports Volume Control", " 50 %"}},
-        {0, {"4.", "3.", "1.5.", kCdText, "Supports Left/Right Volume Control.", " 50 %"}},
-        {2, {"6.", "3.", "3.0.", "None", "None", "  0 %"}},
-        {3, {"", "", "", "", "", " 25 %"}},
-        {4, {"1.", "1.", "10.0.", kJacksText, "None", ""}},
-        {5, {"2.", "1.", "10.1.", kJacksText, "Supports Volume Control", "  0 %"}},
-    };
-    for (const auto& step : selections) {
-        Select(app, list, step.position);
-        CheckAuxPage(page, step.texts, "aux entry " + std::to_string(step.position) + " selected");
+    aux[1].volume = 0x8000;
+    ScriptAux(1, aux[1]);
+    for (int position : {1, 0, 2, 3, 4, 5}) {
+        Select(app, list, position);
+        CheckAuxPage(page, aux[listed[position]], "aux entry " + std::to_string(position) + " selected");
     }
 
     page = app.ShowPage(kBrailleTab);
-    CheckEntries({}, GetDlgItem(page, IDC_BRAILLE_DEVICE_LIST), "Braille page under Windows NT 4.0");
+    CheckItems({}, ListItems(GetDlgItem(page, IDC_BRAILLE_DEVICE_LIST)), "Braille page under Windows NT 4.0");
     CheckEqual(kBrailleNtStatus, ControlText(page, IDC_BRAILLE_STATUS),
                "Braille page under Windows NT 4.0: status");
     Check(app.ExitWithButton(), "Exit ends the program");
@@ -306,7 +290,7 @@ void BrailleWin95() {
     app.ShowPage(kWaveTab);
     HWND page = app.ShowPage(kBrailleTab);
     HWND list = GetDlgItem(page, IDC_BRAILLE_DEVICE_LIST);
-    CheckEntries({"Alva Braille Device"}, list, "Braille page");
+    CheckItems({"Alva Braille Device"}, ListItems(list), "Braille page");
     CheckEqual(0, Selection(list), "Braille page: the display is selected");
     CheckEqual(kBrailleNotFoundStatus, ControlText(page, IDC_BRAILLE_STATUS), "driver file missing");
     // Each check again sets the status away from the focus, and announces it.

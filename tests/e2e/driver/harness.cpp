@@ -76,6 +76,15 @@ bool CheckEqual(long long expected, long long actual, const std::string& what) {
                  what + ": expected " + std::to_string(expected) + ", actual " + std::to_string(actual));
 }
 
+void CheckItems(const std::vector<std::string>& expected, const std::vector<std::string>& actual,
+                const std::string& what) {
+    CheckEqual(static_cast<long long>(expected.size()), static_cast<long long>(actual.size()),
+               what + ": number of items");
+    for (size_t i = 0; i < expected.size() || i < actual.size(); ++i)
+        CheckEqual(i < expected.size() ? expected[i] : "(none)", i < actual.size() ? actual[i] : "(none)",
+                   what + ": item " + std::to_string(i + 1));
+}
+
 int FailureCount() {
     return g_failures;
 }

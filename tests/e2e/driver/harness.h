@@ -15,6 +15,9 @@
 bool Check(bool condition, const std::string& what);
 bool CheckEqual(const std::string& expected, const std::string& actual, const std::string& what);
 bool CheckEqual(long long expected, long long actual, const std::string& what);
+// A list's items as expected, one check for their number and one for each item.
+void CheckItems(const std::vector<std::string>& expected, const std::vector<std::string>& actual,
+                const std::string& what);
 int FailureCount();
 void Note(const std::string& text);
 

@@ -12,6 +12,7 @@
 #include "harness.h"
 #include "installation_texts.h"
 #include "pages/device_texts.h"
+#include "pages/installation/reason_solutions.h"
 #include "report/report.h"
 #include "resource.h"
 #include "scenarios.h"
@@ -122,63 +123,62 @@ struct Key {
 };
 constexpr Key kDown{VK_DOWN, "Down"}, kUp{VK_UP, "Up"}, kHome{VK_HOME, "Home"}, kEnd{VK_END, "End"};
 
-void ReasonsByArrowKeys(const Vittrel& app) {
+struct KeyStep {
+    Key key;
+    int entry; // the entry that the key selects
+};
+
+// Tabs to a list of the page in front, which must hold `entries` entries, and presses each step's
+// key in it; `then` checks the page once the step's entry is selected.
+void KeysInList(const Vittrel& app, int id, const std::string& what, long long entries,
+                const std::vector<KeyStep>& steps,
+                const std::function<void(HWND page, int entry, const std::string& when)>& then) {
     HWND page = app.CurrentPage();
-    HWND list = TabTo(app, IDC_REASON_LIST, "the reasons list");
+    HWND list = TabTo(app, id, "the " + what);
     if (!list)
         return;
-    CheckEqual(6, SendMessageA(list, LB_GETCOUNT, 0, 0), "six reasons");
-    const struct {
-        Key key;
-        int reason;
-        const char* solution;
-    } steps[] = {{kDown, 1, kInstallSolution}, {kDown, 2, kInstallSolution}, {kDown, 3, kMovedSolution},
-                 {kDown, 4, kEditSolution},    {kEnd, 5, kInstallSolution},  {kUp, 4, kEditSolution},
-                 {kHome, 0, kInstallSolution}, {kDown, 1, kInstallSolution}, {kDown, 2, kInstallSolution},
-                 {kDown, 3, kMovedSolution}};
-    for (const auto& step : steps) {
-        const std::string when = std::string("reasons list, ") + step.key.name;
-        if (SelectByKey(list, step.key.vk, step.reason, when))
-            CheckEqual(step.solution, ControlText(page, IDC_SOLUTION_TEXT), when + ": the reason's solution");
+    CheckEqual(entries, SendMessageA(list, LB_GETCOUNT, 0, 0), what + ": entries");
+    for (const KeyStep& step : steps) {
+        const std::string when = what + ", " + step.key.name;
+        if (SelectByKey(list, step.key.vk, step.entry, when))
+            then(page, step.entry, when);
     }
+}
+
+// Each reason shows its own solution, as the page's mapping has it (its unit test pins which).
+void ReasonsByArrowKeys(const Vittrel& app) {
+    const std::vector<KeyStep> steps = {{kDown, 1}, {kDown, 2}, {kDown, 3}, {kDown, 4}, {kEnd, 5},
+                                        {kUp, 4},   {kHome, 0}, {kDown, 1}, {kDown, 2}, {kDown, 3}};
+    KeysInList(app, IDC_REASON_LIST, "reasons list", 6, steps,
+               [](HWND page, int reason, const std::string& when) {
+                   CheckEqual(ReasonSolution(reason).value_or("(none)"), ControlText(page, IDC_SOLUTION_TEXT),
+                              when + ": the reason's solution");
+               });
 }
 
 // Device 0 is the stereo "default" device, device 1 the mono one, whose stereo formats are not shown.
 void WaveDevicesByArrowKeys(const Vittrel& app) {
-    HWND page = app.CurrentPage();
-    HWND list = TabTo(app, IDC_WAVE_DEVICE_LIST, "the wave device list");
-    if (!list)
-        return;
-    CheckEqual(2, SendMessageA(list, LB_GETCOUNT, 0, 0), "two wave devices");
-    const struct {
-        Key key;
-        int device;
-    } steps[] = {{kDown, 1}, {kUp, 0}, {kEnd, 1}, {kHome, 0}};
-    for (const auto& step : steps) {
-        const std::string when = std::string("wave devices, ") + step.key.name;
-        if (!SelectByKey(list, step.key.vk, step.device, when))
-            continue;
-        const bool stereo = step.device == 0;
-        Check(IsWindowVisible(GetDlgItem(page, IDC_FORMAT_1M08)) != FALSE,
-              when + ": 11.025 kHz mono 8 bit shown");
-        CheckEqual(stereo, IsWindowVisible(GetDlgItem(page, IDC_FORMAT_1S08)) != FALSE,
-                   when + ": 11.025 kHz stereo 8 bit shown (stereo device only)");
-        CheckEqual(stereo, IsWindowVisible(GetDlgItem(page, IDC_FORMAT_4S16)) != FALSE,
-                   when + ": 44.1 kHz stereo 16 bit shown (stereo device only)");
-    }
+    const std::vector<KeyStep> steps = {{kDown, 1}, {kUp, 0}, {kEnd, 1}, {kHome, 0}};
+    KeysInList(app, IDC_WAVE_DEVICE_LIST, "wave device list", 2, steps,
+               [](HWND page, int device, const std::string& when) {
+                   const bool stereo = device == 0;
+                   Check(IsWindowVisible(GetDlgItem(page, IDC_FORMAT_1M08)) != FALSE,
+                         when + ": 11.025 kHz mono 8 bit shown");
+                   CheckEqual(stereo, IsWindowVisible(GetDlgItem(page, IDC_FORMAT_1S08)) != FALSE,
+                              when + ": 11.025 kHz stereo 8 bit shown (stereo device only)");
+                   CheckEqual(stereo, IsWindowVisible(GetDlgItem(page, IDC_FORMAT_4S16)) != FALSE,
+                              when + ": 44.1 kHz stereo 16 bit shown (stereo device only)");
+               });
 }
 
 // Wine has no auxiliary device: the list holds one entry, which shows no details when selected.
 void AuxListByArrowKeys(const Vittrel& app) {
-    HWND page = app.CurrentPage();
-    HWND list = TabTo(app, IDC_AUX_DEVICE_LIST, "the auxiliary device list");
-    if (!list)
-        return;
-    const std::vector<std::string> items = ListItems(list);
-    CheckEqual(kNoDeviceEntry, items.size() == 1 ? items[0] : "(not one entry)",
-               "the auxiliary list's one entry");
-    if (SelectByKey(list, VK_DOWN, 0, "auxiliary devices, Down"))
-        CheckEqual("", ControlText(page, IDC_AUX_PRODUCT_ID), "auxiliary devices, Down: no details");
+    KeysInList(app, IDC_AUX_DEVICE_LIST, "auxiliary device list", 1, {{kDown, 0}},
+               [](HWND page, int, const std::string& when) {
+                   CheckEqual(kNoDeviceEntry, ListItems(GetDlgItem(page, IDC_AUX_DEVICE_LIST)).front(),
+                              when + ": the one entry");
+                   CheckEqual("", ControlText(page, IDC_AUX_PRODUCT_ID), when + ": no details");
+               });
 }
 
 // A page visit in the forward pass: Tab round it, then the page's keyboard work.

@@ -76,15 +76,6 @@ ShownList ReadList(HWND page, int id) {
     return {ListItems(list), SendMessageA(list, LB_GETCURSEL, 0, 0)};
 }
 
-void CheckLines(const std::vector<std::string>& expected, const std::vector<std::string>& actual,
-                const std::string& list) {
-    CheckEqual(static_cast<long long>(expected.size()), static_cast<long long>(actual.size()),
-               list + ": number of lines");
-    for (size_t i = 0; i < expected.size(); ++i)
-        CheckEqual(expected[i], i < actual.size() ? actual[i] : std::string("(no line)"),
-                   list + " line " + std::to_string(i + 1) + ": " + expected[i]);
-}
-
 bool SameList(const ShownList& a, const ShownList& b) {
     return a.lines == b.lines && a.selection == b.selection;
 }
@@ -126,18 +117,18 @@ void PortsLines() {
     std::vector<std::string> commLines = {"COM1: OK.", std::string("COM2: ") + kSharingViolationText};
     for (int n = 3; n <= 8; ++n)
         commLines.push_back(ComMissingLine("COM" + std::to_string(n)));
-    CheckLines(commLines, comm.lines, "Communication Ports");
+    CheckItems(commLines, comm.lines, "Communication Ports");
     CheckEqual(0, comm.selection, "Communication Ports: the first line is selected");
 
     // The platform's text ends in a full stop and CR LF: the line ends there, so a single full stop.
-    CheckLines({std::string("LPT1: ") + kSharingViolationText, "LPT2: OK.", PrinterMissingLine("LPT3"),
+    CheckItems({std::string("LPT1: ") + kSharingViolationText, "LPT2: OK.", PrinterMissingLine("LPT3"),
                 PrinterMissingLine("LPT4")},
                printer.lines, "Printer Ports");
     CheckEqual(0, printer.selection, "Printer Ports: the first line is selected");
 
     // Case aside, in order; FILE:, the network printer, NUL: and the odd spellings cOM9: and LpT7:
     // are not serial or parallel ports to the summary.
-    CheckLines({SummaryLine("COM1:"), SummaryLine("COM2:"), SummaryLine("COM3:"), SummaryLine("COM4:"),
+    CheckItems({SummaryLine("COM1:"), SummaryLine("COM2:"), SummaryLine("COM3:"), SummaryLine("COM4:"),
                 SummaryLine("Com6:"), SummaryLine("com7:"), SummaryLine("LPT1:"), SummaryLine("LPT2:"),
                 SummaryLine("LPT3:"), SummaryLine("Lpt5:"), SummaryLine("lpt8:")},
                summary.lines, "Total Ports Summary");

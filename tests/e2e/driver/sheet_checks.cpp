@@ -5,6 +5,7 @@
 
 #include "report/report.h"
 #include "resource.h"
+#include "scenarios.h"
 
 namespace {
 
@@ -43,6 +44,14 @@ bool ShowsIcon(HWND control, LPCSTR icon) {
     DeleteObject(bitmap);
     DeleteDC(memory);
     return same;
+}
+
+bool HasPageWindow(const Vittrel& app) {
+    for (HWND top : app.TopLevelWindows())
+        for (HWND child : ChildWindows(top))
+            if (ClassOf(child) == "#32770")
+                return true;
+    return false;
 }
 
 } // namespace
@@ -153,4 +162,39 @@ bool CheckSaveFailureBox(const Vittrel& app, const std::string& report, DWORD er
           when + ": the sheet is open and usable again");
     CheckEqual(tab, app.CurrentTab(), when + ": the sheet shows the same page");
     return true;
+}
+
+void CheckWin32sRefusal() {
+    SetWindowsVersion("win31");
+    Vittrel app;
+    if (!app.Start())
+        return;
+    HWND box = app.WaitForTopLevel("Error");
+    if (!Check(box != nullptr, "a message box titled \"Error\" appears"))
+        return;
+    std::vector<std::string> texts, buttons;
+    bool icon = false;
+    for (HWND child : ChildWindows(box)) {
+        const std::string cls = ClassOf(child);
+        const LONG style = GetWindowLongA(child, GWL_STYLE);
+        if (lstrcmpiA(cls.c_str(), "Button") == 0 && IsWindowVisible(child))
+            buttons.push_back(WindowText(child));
+        else if (lstrcmpiA(cls.c_str(), "Static") == 0 && (style & SS_TYPEMASK) == SS_ICON &&
+                 IsWindowVisible(child))
+            icon = icon || SendMessageA(child, STM_GETICON, 0, 0) != 0;
+        else if (lstrcmpiA(cls.c_str(), "Static") == 0 && !WindowText(child).empty())
+            texts.push_back(WindowText(child));
+    }
+    CheckEqual(1, static_cast<long long>(texts.size()), "one message");
+    if (!texts.empty())
+        CheckEqual("Sorry! This Version of Vittrel Kelvorn does not run in Windows 3.1x", texts[0],
+                   "the message");
+    CheckEqual(1, static_cast<long long>(buttons.size()), "a single button");
+    if (!buttons.empty())
+        CheckEqual("OK", buttons[0], "the button is OK");
+    Check(!icon, "no icon");
+    Check(!HasPageWindow(app), "no page has been made");
+    Check(app.TopLevelWindows(ExpectedTitle()).empty(), "the sheet never showed its title");
+    PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    Check(app.WaitForExit(), "the program ends after the message");
 }

@@ -1,5 +1,6 @@
 // Checks of the sheet that several scenarios share: the button row, the pixel figures that the
-// program gives for 96 dpi and grows with the dialog font, and the message box of a failed save.
+// program gives for 96 dpi and grows with the dialog font, the message box of a failed save, and
+// the refusal under Win32s.
 #pragma once
 
 #include <windows.h>
@@ -23,3 +24,6 @@ void SaveQuietly(const Vittrel& app, const std::string& when);
 // reason, as ComposeSaveMessage words them, and one button, OK, which closes it; then the sheet is
 // usable again on the same page. False when no box appeared.
 bool CheckSaveFailureBox(const Vittrel& app, const std::string& report, DWORD error, const std::string& when);
+// Under Windows 3.1 with Win32s: one message box titled "Error" with the refusal, no icon and one
+// button, OK, which ends the program; no page is ever made, and the sheet never shows.
+void CheckWin32sRefusal();

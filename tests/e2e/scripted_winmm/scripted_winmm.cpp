@@ -15,6 +15,7 @@
 
 #include <mmsystem.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -41,14 +42,23 @@ DWORD Number(const std::string& section, const char* key) {
     return std::strtoul(text, nullptr, 0);
 }
 
-void Name(const std::string& section, char (&field)[MAXPNAMELEN]) {
-    char name[256] = {};
-    GetPrivateProfileStringA(section.c_str(), "name", "", name, sizeof(name), Script());
-    std::memcpy(field, name, std::strlen(name) < MAXPNAMELEN ? std::strlen(name) + 1 : MAXPNAMELEN);
-}
-
 std::string Section(const char* kind, UINT device) {
     return std::string(kind) + std::to_string(device);
+}
+
+// The query's scripted result; when that is 0, the fields that wave and auxiliary devices share.
+template <typename Caps> MMRESULT Answer(const std::string& section, Caps* caps, UINT size) {
+    if (const DWORD result = Number(section, "result"))
+        return result;
+    if (size < sizeof(Caps))
+        return MMSYSERR_INVALPARAM;
+    caps->wMid = static_cast<WORD>(Number(section, "mid"));
+    caps->wPid = static_cast<WORD>(Number(section, "pid"));
+    caps->vDriverVersion = Number(section, "version");
+    char name[256] = {};
+    GetPrivateProfileStringA(section.c_str(), "name", "", name, sizeof(name), Script());
+    std::memcpy(caps->szPname, name, std::min<size_t>(std::strlen(name) + 1, MAXPNAMELEN));
+    return MMSYSERR_NOERROR;
 }
 
 } // namespace
@@ -61,18 +71,13 @@ __declspec(dllexport) UINT WINAPI waveOutGetNumDevs() {
 
 __declspec(dllexport) MMRESULT WINAPI waveOutGetDevCapsA(UINT_PTR device, LPWAVEOUTCAPSA caps, UINT size) {
     const std::string section = Section("wave", static_cast<UINT>(device));
-    if (const DWORD result = Number(section, "result"))
-        return result;
-    if (size < sizeof(WAVEOUTCAPSA))
-        return MMSYSERR_INVALPARAM;
-    caps->wMid = static_cast<WORD>(Number(section, "mid"));
-    caps->wPid = static_cast<WORD>(Number(section, "pid"));
-    caps->vDriverVersion = Number(section, "version");
-    Name(section, caps->szPname);
-    caps->dwFormats = Number(section, "formats");
-    caps->wChannels = static_cast<WORD>(Number(section, "channels"));
-    caps->dwSupport = Number(section, "support");
-    return MMSYSERR_NOERROR;
+    const MMRESULT result = Answer(section, caps, size);
+    if (result == MMSYSERR_NOERROR) {
+        caps->dwFormats = Number(section, "formats");
+        caps->wChannels = static_cast<WORD>(Number(section, "channels"));
+        caps->dwSupport = Number(section, "support");
+    }
+    return result;
 }
 
 __declspec(dllexport) UINT WINAPI auxGetNumDevs() {
@@ -81,17 +86,12 @@ __declspec(dllexport) UINT WINAPI auxGetNumDevs() {
 
 __declspec(dllexport) MMRESULT WINAPI auxGetDevCapsA(UINT_PTR device, LPAUXCAPSA caps, UINT size) {
     const std::string section = Section("aux", static_cast<UINT>(device));
-    if (const DWORD result = Number(section, "result"))
-        return result;
-    if (size < sizeof(AUXCAPSA))
-        return MMSYSERR_INVALPARAM;
-    caps->wMid = static_cast<WORD>(Number(section, "mid"));
-    caps->wPid = static_cast<WORD>(Number(section, "pid"));
-    caps->vDriverVersion = Number(section, "version");
-    Name(section, caps->szPname);
-    caps->wTechnology = static_cast<WORD>(Number(section, "technology"));
-    caps->dwSupport = Number(section, "support");
-    return MMSYSERR_NOERROR;
+    const MMRESULT result = Answer(section, caps, size);
+    if (result == MMSYSERR_NOERROR) {
+        caps->wTechnology = static_cast<WORD>(Number(section, "technology"));
+        caps->dwSupport = Number(section, "support");
+    }
+    return result;
 }
 
 __declspec(dllexport) MMRESULT WINAPI auxGetVolume(UINT device, LPDWORD volume) {
