@@ -7,19 +7,19 @@
 
 #include <cstdio>
 
-#include "pages/installation/diagnosis.h"
-#include "pages/installation/install_environment_win.h"
 #include "pages/aux/aux_devices.h"
 #include "pages/aux/aux_environment_win.h"
 #include "pages/braille/braille.h"
 #include "pages/braille/braille_environment_win.h"
+#include "pages/installation/diagnosis.h"
+#include "pages/installation/install_environment_win.h"
 #include "pages/ports/port_environment_win.h"
 #include "pages/ports/ports.h"
 #include "pages/system_info/system_info.h"
 #include "pages/system_info/system_info_win.h"
 #include "pages/wave/wave_devices.h"
 #include "pages/wave/wave_environment_win.h"
-#include "sheet/os_version_win.h"
+#include "system/os_version_win.h"
 
 namespace {
 

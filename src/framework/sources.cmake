@@ -1,5 +1,6 @@
 set(VITTREL_FRAMEWORK_PURE
-    src/framework/created_window.cpp)
+    src/framework/created_window.cpp
+    src/framework/font_scale.cpp)
 set(VITTREL_FRAMEWORK_WIN
     src/framework/win_app.cpp
     src/framework/dialog.cpp

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "sheet/os_version.h"
+#include "system/os_version.h"
 
 inline constexpr char kReportFileName[] = "Vittrel.log";
 

@@ -1,6 +1,5 @@
-// The report writer: reads the pages' members and list boxes, and saves the composed file through
-// the kernel's file calls, checking every one, so that a report that could not be saved never
-// looks saved.
+// The report writer: saves the report composed from a snapshot through the kernel's file calls,
+// checking every one, so that a report that could not be saved never looks saved.
 #include "report/report_writer_win.h"
 
 #include <windows.h>
@@ -8,56 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "system/system_reason_win.h"
-#include "report/report.h"
 #include "report/report_file.h"
-#include "sheet/my_property_sheet.h"
-#include "sheet/os_version_win.h"
-#include "sheet/page_flags.h"
+#include "system/os_version_win.h"
+#include "system/system_reason_win.h"
 
 namespace {
 
 const char kMessageCaption[] = "Vittrel Kelvorn32";
-
-// A list's items in list order; a list that answers its count with an error reads as empty.
-std::vector<std::string> ItemsOf(const CListBox& list) {
-    std::vector<std::string> items;
-    const int count = list.GetCount();
-    for (int position = 0; position < count; ++position)
-        items.push_back(list.GetText(position));
-    return items;
-}
-
-// Only pages whose flag is set have windows and lists to read.
-ReportSnapshot TakeSnapshot(const CMyPropertySheet& sheet) {
-    ReportSnapshot snapshot;
-    if (g_page1Shown != 0) {
-        const CMyPropertyPage1& page = sheet.m_page1;
-        snapshot.installation =
-            InstallationSnapshot{page.m_problemText, page.m_solutionText, page.m_notesText,
-                                 page.m_solutionMode, ItemsOf(page.m_reasonList)};
-    }
-    if (g_page2Shown != 0) {
-        const CMyPropertyPage2& page = sheet.m_page2;
-        snapshot.systemInfo =
-            SystemInfoSnapshot{page.m_osName,         page.m_osVersion,     page.m_osBuild,
-                               page.m_processorCount, page.m_processorType, page.m_modelValue,
-                               page.m_stepValue,      page.m_totalPhysical, page.m_availablePhysical,
-                               page.m_totalVirtual,   page.m_memoryLoad,    page.m_ramVerdict};
-    }
-    if (g_page4Shown != 0)
-        snapshot.waveDevices = ItemsOf(sheet.m_page4.m_waveDeviceList);
-    if (g_page5Shown != 0)
-        snapshot.auxDevices = ItemsOf(sheet.m_page5.m_auxDeviceList);
-    if (g_page7Shown != 0) {
-        const CMyPropertyPage7& page = sheet.m_page7;
-        snapshot.ports = PortsSnapshot{ItemsOf(page.m_commPortList), ItemsOf(page.m_printerPortList),
-                                       ItemsOf(page.m_portSummaryList)};
-    }
-    if (g_page6Shown != 0)
-        snapshot.brailleStatus = sheet.m_page6.m_brailleStatus;
-    return snapshot;
-}
 
 // The error of the call that just failed; a call that failed without saying why still failed, but
 // is not taken for a refusal.
@@ -155,13 +111,13 @@ SaveOutcome WithFullPaths(SaveOutcome outcome) {
 
 } // namespace
 
-void SaveReport(const CMyPropertySheet& sheet) {
+void SaveReport(HWND owner, const ReportSnapshot& snapshot) {
     WindowsReportFiles files;
     const SaveOutcome outcome = WithFullPaths(
-        SaveReportFile(files, ComposeReport(TakeSnapshot(sheet)), GetCurrentProcessId(), QueryOsVersion()));
+        SaveReportFile(files, ComposeReport(snapshot), GetCurrentProcessId(), QueryOsVersion()));
     const std::string text =
         ComposeSaveMessage(FullPathOf(kReportFileName), SystemMessage(outcome.error), outcome);
     if (!text.empty())
-        MessageBoxA(sheet.GetSafeHwnd(), text.c_str(), kMessageCaption,
+        MessageBoxA(owner, text.c_str(), kMessageCaption,
                     MB_OK | (outcome.error != ERROR_SUCCESS ? MB_ICONERROR : MB_ICONWARNING));
 }

@@ -1,12 +1,26 @@
 // The diagnostic sheet: pages, Win32s gate, button arrangement and commands.
 #include "sheet/my_property_sheet.h"
 
-#include "app/about_dialog.h"
+#include "pages/page_flags.h"
 #include "report/report_writer_win.h"
 #include "resource.h"
-#include "sheet/os_version_win.h"
+#include "sheet/about_dialog.h"
 #include "sheet/sheet_buttons.h"
 #include "sheet/version_gate.h"
+#include "system/os_version_win.h"
+
+namespace {
+
+// A list's items in list order; a list that answers its count with an error reads as empty.
+std::vector<std::string> ItemsOf(const CListBox& list) {
+    std::vector<std::string> items;
+    const int count = list.GetCount();
+    for (int position = 0; position < count; ++position)
+        items.push_back(list.GetText(position));
+    return items;
+}
+
+} // namespace
 
 const CommandEntry<CMyPropertySheet> CMyPropertySheet::kCommands[] = {
     {IDC_SHEET_ABOUT, kAnyCode, &CMyPropertySheet::ShowAboutBox},
@@ -92,5 +106,30 @@ void CMyPropertySheet::ShowAboutBox() {
 }
 
 void CMyPropertySheet::OnSaveToFile() {
-    SaveReport(*this);
+    SaveReport(m_hWnd, TakeReportSnapshot());
+}
+
+// Only pages whose flag is set have windows and lists to read.
+ReportSnapshot CMyPropertySheet::TakeReportSnapshot() const {
+    ReportSnapshot snapshot;
+    if (g_page1Shown != 0)
+        snapshot.installation =
+            InstallationSnapshot{m_page1.m_problemText, m_page1.m_solutionText, m_page1.m_notesText,
+                                 m_page1.m_solutionMode, ItemsOf(m_page1.m_reasonList)};
+    if (g_page2Shown != 0)
+        snapshot.systemInfo =
+            SystemInfoSnapshot{m_page2.m_osName,         m_page2.m_osVersion,     m_page2.m_osBuild,
+                               m_page2.m_processorCount, m_page2.m_processorType, m_page2.m_modelValue,
+                               m_page2.m_stepValue,      m_page2.m_totalPhysical, m_page2.m_availablePhysical,
+                               m_page2.m_totalVirtual,   m_page2.m_memoryLoad,    m_page2.m_ramVerdict};
+    if (g_page4Shown != 0)
+        snapshot.waveDevices = ItemsOf(m_page4.m_waveDeviceList);
+    if (g_page5Shown != 0)
+        snapshot.auxDevices = ItemsOf(m_page5.m_auxDeviceList);
+    if (g_page7Shown != 0)
+        snapshot.ports = PortsSnapshot{ItemsOf(m_page7.m_commPortList), ItemsOf(m_page7.m_printerPortList),
+                                       ItemsOf(m_page7.m_portSummaryList)};
+    if (g_page6Shown != 0)
+        snapshot.brailleStatus = m_page6.m_brailleStatus;
+    return snapshot;
 }

@@ -1,5 +1,6 @@
 // Where the sheet puts its relabelled standard buttons, relative to the Help button that
-// comctl32 laid out (which the sheet then hides).
+// comctl32 laid out (which the sheet then hides). The figures are given for a 75-pixel Help button
+// and grow with its width, as the dialog font does.
 #pragma once
 
 // A rectangle in the sheet's client coordinates, in pixels.
@@ -17,15 +18,6 @@ struct ButtonPlacement {
     int width = 0;
     int height = 0;
 };
-
-// The width of a standard button (50 dialog units) in the classic dialog font at 96 dpi. The
-// sheet's pixel figures are given for it; a larger font makes the buttons wider, and the figures
-// grow in the same proportion.
-constexpr int kClassicButtonWidth = 75;
-
-// `pixels` as given for 96 dpi, scaled by buttonWidth / 75 and rounded as MulDiv rounds, so that
-// a 75-pixel button leaves every figure as it is.
-int ScaleWithButtonWidth(int pixels, int buttonWidth);
 
 struct SheetButtonLayout {
     ButtonPlacement exit;       // takes Help's place

@@ -5,4 +5,5 @@ set(VITTREL_SYSTEM_WIN
     src/system/system_library.cpp
     src/system/annotation.cpp
     src/system/live_region.cpp
-    src/system/system_reason_win.cpp)
+    src/system/system_reason_win.cpp
+    src/system/os_version_win.cpp)

@@ -5,8 +5,8 @@
 #include "framework/wait_cursor.h"
 #include "pages/aux/aux_environment_win.h"
 #include "pages/device_texts.h"
+#include "pages/page_flags.h"
 #include "resource.h"
-#include "sheet/page_flags.h"
 
 const CommandEntry<CMyPropertyPage5> CMyPropertyPage5::kCommands[1] = {
     {IDC_AUX_DEVICE_LIST, LBN_SELCHANGE, &CMyPropertyPage5::OnSelChangeAuxDeviceList},

@@ -2,12 +2,12 @@
 // each time the user selects the display's entry.
 #include "pages/braille/braille_speech_page.h"
 
-#include "system/live_region.h"
 #include "pages/braille/braille.h"
 #include "pages/braille/braille_environment_win.h"
+#include "pages/page_flags.h"
 #include "resource.h"
-#include "sheet/os_version_win.h"
-#include "sheet/page_flags.h"
+#include "system/live_region.h"
+#include "system/os_version_win.h"
 
 const CommandEntry<CMyPropertyPage6> CMyPropertyPage6::kCommands[1] = {
     {IDC_BRAILLE_DEVICE_LIST, LBN_SELCHANGE, &CMyPropertyPage6::OnSelChangeBrailleDeviceList},

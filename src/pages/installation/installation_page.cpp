@@ -1,13 +1,13 @@
 // The installation page: the diagnosis result and the per-reason solutions.
 #include "pages/installation/installation_page.h"
 
-#include "system/live_region.h"
+#include "framework/font_scale.h"
 #include "pages/installation/diagnosis.h"
 #include "pages/installation/install_environment_win.h"
 #include "pages/installation/reason_solutions.h"
+#include "pages/page_flags.h"
 #include "resource.h"
-#include "sheet/page_flags.h"
-#include "sheet/sheet_buttons.h"
+#include "system/live_region.h"
 
 const CommandEntry<CMyPropertyPage1> CMyPropertyPage1::kCommands[1] = {
     {IDC_REASON_LIST, LBN_SELCHANGE, &CMyPropertyPage1::OnSelChangeReasonList},

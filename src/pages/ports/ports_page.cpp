@@ -2,10 +2,10 @@
 #include "pages/ports/ports_page.h"
 
 #include "framework/wait_cursor.h"
+#include "pages/page_flags.h"
 #include "pages/ports/port_environment_win.h"
 #include "pages/ports/ports.h"
 #include "resource.h"
-#include "sheet/page_flags.h"
 
 CMyPropertyPage7::CMyPropertyPage7() : CPropertyPage(IDD_PORTS_PAGE) {}
 

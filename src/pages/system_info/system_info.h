@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "sheet/os_version.h"
+#include "system/os_version.h"
 
 // The memory status fields that the page uses. Counts are 64-bit so that machines with more
 // than 4 GB read right; the load is a percentage.

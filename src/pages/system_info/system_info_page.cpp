@@ -1,11 +1,11 @@
 // The system information page: memory, processor and operating system, gathered at construction.
 #include "pages/system_info/system_info_page.h"
 
+#include "pages/page_flags.h"
 #include "pages/system_info/system_info.h"
 #include "pages/system_info/system_info_win.h"
 #include "resource.h"
-#include "sheet/os_version_win.h"
-#include "sheet/page_flags.h"
+#include "system/os_version_win.h"
 
 CMyPropertyPage2::CMyPropertyPage2() : CPropertyPage(IDD_SYSTEM_INFO_PAGE) {
     g_page2Shown = 1;

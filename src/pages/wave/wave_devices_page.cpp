@@ -2,9 +2,9 @@
 #include "pages/wave/wave_devices_page.h"
 
 #include "framework/wait_cursor.h"
+#include "pages/page_flags.h"
 #include "pages/wave/wave_environment_win.h"
 #include "resource.h"
-#include "sheet/page_flags.h"
 #include "system/annotation.h"
 
 const CommandEntry<CMyPropertyPage4> CMyPropertyPage4::kCommands[1] = {

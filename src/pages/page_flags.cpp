@@ -1,5 +1,5 @@
 // Storage of the page-shown flags; all clear when the program starts.
-#include "sheet/page_flags.h"
+#include "pages/page_flags.h"
 
 int g_page1Shown = 0;
 int g_page2Shown = 0;

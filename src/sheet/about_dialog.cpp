@@ -1,5 +1,5 @@
 // The About box: no members, no handlers; OK and Esc close it.
-#include "app/about_dialog.h"
+#include "sheet/about_dialog.h"
 
 #include "resource.h"
 

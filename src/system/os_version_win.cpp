@@ -1,5 +1,5 @@
 // GetVersionExA, filled into the portable record.
-#include "sheet/os_version_win.h"
+#include "system/os_version_win.h"
 
 #include <windows.h>
 
