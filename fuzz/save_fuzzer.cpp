@@ -3,9 +3,11 @@
 //   file:<name>=<bytes>    another file in the folder (one of the names the save makes, say)
 //   fail:<call>=<error>    a call that fails, named as the fake names it ("write#2", "rename
 //                          Vittrel.log"); the error "nothing": writes that store nothing
+//   readonly               Vittrel.log has the read-only attribute
 //   room=<bytes>  size=<bytes of each new report>  saves=<1 to 3>
 // Each input runs on both platforms. After every save, either Vittrel.log holds the new report and
-// the save says so, or a whole report is under Vittrel.log or a name that the message gives.
+// the save says so, or a whole report is under Vittrel.log or a name that the message gives; a
+// read-only Vittrel.log is never replaced.
 #include "report/report.h"
 #include "report/report_file.h"
 
@@ -24,7 +26,7 @@ bool Holds(const Folder& folder, const std::string& name, const std::string& byt
 }
 
 void CheckSave(const Folder& before, const MemoryReportFiles& files, const std::string& report,
-               const SaveOutcome& outcome, const OsVersion& version) {
+               const SaveOutcome& outcome, const OsVersion& version, bool readOnly) {
     const Folder& after = files.files;
     FUZZ_CHECK(!files.misused && !files.unflushedRenamed);
     bool renamed = false;
@@ -52,6 +54,8 @@ void CheckSave(const Folder& before, const MemoryReportFiles& files, const std::
                (earlier != before.end() && Holds(after, outcome.earlierReportFile, earlier->second)));
     FUZZ_CHECK(outcome.newReportFile.empty() || Holds(after, outcome.newReportFile, report));
     FUZZ_CHECK(outcome.reportMayBeIncomplete == (message.find(" may be incomplete.") != std::string::npos));
+    if (readOnly)
+        FUZZ_CHECK(outcome.error != 0 && Holds(after, kReportFileName, earlier->second));
 
     if (outcome.error == 0) {
         FUZZ_CHECK(Holds(after, kReportFileName, report) && !outcome.reportMayBeIncomplete);
@@ -74,6 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::map<std::string, uint32_t> failures;
     size_t room = 100000, reportSize = 30;
     uint32_t saves = 1;
+    bool readOnly = false;
     for (const FuzzRecord& record : ParseFuzzRecords(data, size)) {
         const std::optional<uint32_t> number = ParseFuzzNumber(record.value);
         if (record.name == "earlier")
@@ -82,6 +87,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             start[record.name.substr(5)] = record.value;
         else if (record.name.rfind("fail:", 0) == 0)
             failures[record.name.substr(5)] = record.value == "nothing" ? kStoresNothing : number.value_or(0);
+        else if (record.name == "readonly")
+            readOnly = true;
         else if (record.name == "room" && number)
             room = *number;
         else if (record.name == "size" && number)
@@ -98,13 +105,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         MemoryReportFiles files;
         files.files = start;
         files.failures = failures;
+        if (readOnly)
+            files.readOnly = {kReportFileName};
         files.room = std::max(room, used);
         for (uint32_t save = 1; save <= saves; ++save) {
             const Folder before = files.files;
             const std::string report(reportSize, static_cast<char>('0' + save));
             files.calls.clear();
             files.created.clear();
-            CheckSave(before, files, report, SaveReportFile(files, report, 0x4D2, version), version);
+            const bool readOnly = files.IsReadOnly(kReportFileName);
+            CheckSave(before, files, report, SaveReportFile(files, report, 0x4D2, version), version, readOnly);
         }
     }
     return 0;

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 source scripts/host.sh
 
 packages=(cmake make g++ googletest libgtest-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb
-    xauth imagemagick python3 unzip clang libclang-rt-14-dev libbenchmark-dev llvm)
+    xauth imagemagick python3 unzip clang libclang-rt-14-dev libbenchmark-dev llvm locales)
 
 # On the forced 64-bit path nothing 32-bit is added, as on a host that cannot run it.
 wine32=()
@@ -39,4 +39,10 @@ if [ ${#needed[@]} -gt 0 ] || [ ${#needed32[@]} -gt 0 ]; then
     if [ ${#needed32[@]} -gt 0 ] && ! DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${needed32[@]}"; then
         echo "the 32-bit Wine could not be installed; going on with the 64-bit Wine alone"
     fi
+fi
+
+# A Cyrillic locale: Wine takes the system's code page (1251) from it in the scenario that types a
+# Cyrillic letter in a list (devices_scripted).
+if ! locale -a 2>/dev/null | grep -qix ru_RU.utf8; then
+    localedef -i ru_RU -f UTF-8 ru_RU.UTF-8
 fi

@@ -4,8 +4,10 @@
 #include <commctrl.h>
 
 #include "framework/created_window.h"
-#include "system/system_library.h"
 #include "framework/win_app.h"
+#include "system/kernel_function.h"
+#include "system/os_version_win.h"
+#include "system/system_library.h"
 
 static_assert(kWindowStyleChild == WS_CHILD && kClassStyleInputMethod == CS_IME);
 
@@ -21,6 +23,26 @@ std::string LoadText(HINSTANCE instance, int id) {
     char buffer[256] = {};
     const int length = LoadStringA(instance, id, buffer, sizeof(buffer));
     return std::string(buffer, length > 0 ? static_cast<size_t>(length) : 0);
+}
+
+// The modal loop's calls, in the system's own character set. comctl32 reads a message handed to it
+// by PSM_ISDIALOGMESSAGE as UTF-16 where the system has it (the NT family): a letter typed in a
+// list and read by GetMessageA would arrive there converted twice, and outside Western code pages
+// find the wrong item or none. The 95 family's are ANSI. The W calls are looked up, never imported.
+struct MessageLoopCalls {
+    decltype(&::GetMessageA) getMessage = &::GetMessageA;
+    decltype(&::DispatchMessageA) dispatchMessage = &::DispatchMessageA;
+};
+
+MessageLoopCalls ChooseMessageLoopCalls() {
+    MessageLoopCalls calls;
+    if (IsWindowsNtFamily(QueryOsVersion())) {
+        const auto getMessage = VITTREL_USER32_FUNCTION(GetMessageW);
+        const auto dispatchMessage = VITTREL_USER32_FUNCTION(DispatchMessageW);
+        if (getMessage != nullptr && dispatchMessage != nullptr)
+            calls = {getMessage, dispatchMessage};
+    }
+    return calls;
 }
 
 bool SameRect(const RECT& a, const RECT& b) {
@@ -83,6 +105,7 @@ INT_PTR CPropertySheet::DoModal() {
     if (ownerWasEnabled)
         EnableWindow(owner, FALSE);
 
+    static const MessageLoopCalls loop = ChooseMessageLoopCalls();
     MSG msg;
     while (!m_modalEnded) {
         // comctl32 closes a modeless sheet by answering no current page.
@@ -90,7 +113,7 @@ INT_PTR CPropertySheet::DoModal() {
             m_modalResult = m_closingCommand ? m_closingCommand : IDCANCEL;
             break;
         }
-        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        const BOOL got = loop.getMessage(&msg, nullptr, 0, 0);
         if (got <= 0) {
             if (got == 0)
                 PostQuitMessage(static_cast<int>(msg.wParam));
@@ -103,7 +126,7 @@ INT_PTR CPropertySheet::DoModal() {
             KeepFocusInSight();
         } else {
             TranslateMessage(&msg);
-            DispatchMessageA(&msg);
+            loop.dispatchMessage(&msg);
         }
     }
 

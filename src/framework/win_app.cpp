@@ -52,6 +52,11 @@ const CommonControlsFunctions* LoadCommonControls(const CWinApp& app) {
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    // Before anything opens a file: a path on a drive without media (a floppy, a CD drive, a card
+    // reader, a drive letter that is gone) then simply fails to open, and the page or the save that
+    // opened it says so, instead of Windows stopping the program behind a "no disk in the drive"
+    // box before the sheet is even up. Faults still reach Windows' error reporting.
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     // Before anything loads a library.
     RestrictLibrarySearch();
     CWinApp* app = CWinApp::Current();

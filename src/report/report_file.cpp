@@ -119,6 +119,11 @@ SaveOutcome PutInPlace(ReportFiles& files, const std::string& newFile, uint32_t 
 
 SaveOutcome SaveReportFile(ReportFiles& files, const std::string& bytes, uint32_t uniqueNumber,
                            const OsVersion& version) {
+    // A read-only Vittrel.log is the user's protection of the earlier report. The NT family refuses
+    // to replace it or to write into it, but the 95 family lets it be renamed aside: refused alike
+    // on both, before any file is made.
+    if (files.IsReadOnly(kReportFileName))
+        return {kErrorAccessDenied};
     std::string newFile;
     const uint32_t created =
         TakeFreeName(uniqueNumber, newFile, [&](const std::string& name) { return files.CreateNew(name); });

@@ -41,6 +41,8 @@ public:
     virtual uint32_t Replace(const std::string& from, const std::string& to) = 0;
     virtual uint32_t Rename(const std::string& from, const std::string& to) = 0; // `to` must not exist
     virtual uint32_t Remove(const std::string& name) = 0;
+    // Whether the file exists with the read-only attribute.
+    virtual bool IsReadOnly(const std::string& name) = 0;
 };
 
 // What a save left. A file named here is one that the user is told about.
@@ -58,8 +60,8 @@ struct SaveOutcome {
 // Vittrel.log by it (access denied, a sharing violation) writes into Vittrel.log itself instead,
 // and only into one that exists; the earlier bytes are put back if the new ones cannot be written
 // whole. A failure leaves Vittrel.log as it was and removes the new file, unless one of them then
-// holds no whole report: the outcome names where the reports are. `version` is the system's own:
-// the Windows 95 family cannot replace a file in one step, and there the new file takes Vittrel.log's
-// name by renames.
+// holds no whole report: the outcome names where the reports are. A read-only Vittrel.log is never
+// replaced: the save ends with access denied. `version` is the system's own: the Windows 95 family
+// cannot replace a file in one step, and there the new file takes Vittrel.log's name by renames.
 SaveOutcome SaveReportFile(ReportFiles& files, const std::string& bytes, uint32_t uniqueNumber,
                            const OsVersion& version);

@@ -79,6 +79,10 @@ public:
     uint32_t Remove(const std::string& name) override {
         return ResultOf(DeleteFileA(name.c_str()), ERROR_GEN_FAILURE);
     }
+    bool IsReadOnly(const std::string& name) override {
+        const DWORD attributes = GetFileAttributesA(name.c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+    }
 
 private:
     uint32_t Open(const std::string& name, DWORD sharing, DWORD disposition) {

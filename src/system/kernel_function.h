@@ -14,12 +14,10 @@ template <typename Function> Function FindModuleFunction(HMODULE module, const c
     return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
 }
 
-// The function named in kernel32 (loaded in every process), or nullptr where this kernel32 has none.
-template <typename Function> Function FindKernelFunction(const char* name) {
-    return FindModuleFunction<Function>(GetModuleHandleA("kernel32.dll"), name);
-}
-
-// The same in user32, which this program always imports.
-template <typename Function> Function FindUser32Function(const char* name) {
-    return FindModuleFunction<Function>(GetModuleHandleA("user32.dll"), name);
-}
+// The function `name` of kernel32 (loaded in every process) or of user32 (which this program always
+// imports), or nullptr where that library has none. Each is named once and typed by the SDK's own
+// declaration, so that its calling convention is the system's in either build: a type written by
+// hand without WINAPI would compile in both and unbalance the stack of the 32-bit one only.
+#define VITTREL_KERNEL32_FUNCTION(name) \
+    FindModuleFunction<decltype(&::name)>(GetModuleHandleA("kernel32.dll"), #name)
+#define VITTREL_USER32_FUNCTION(name) FindModuleFunction<decltype(&::name)>(GetModuleHandleA("user32.dll"), #name)

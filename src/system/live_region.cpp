@@ -14,8 +14,6 @@ constexpr LONG kPoliteLiveSetting = 1;
 // EVENT_OBJECT_LIVEREGIONCHANGED, which Windows 8 and later pass on to screen readers.
 constexpr DWORD kLiveRegionChangedEvent = 0x8019;
 
-using NotifyWinEventFunction = void(WINAPI*)(DWORD, HWND, LONG, LONG);
-
 } // namespace
 
 void AnnounceLiveRegionChange(HWND control) {
@@ -28,7 +26,7 @@ void AnnounceLiveRegionChange(HWND control) {
         services->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, kLiveSettingProperty,
                               polite);
     }
-    static const auto notify = FindUser32Function<NotifyWinEventFunction>("NotifyWinEvent");
+    static const auto notify = VITTREL_USER32_FUNCTION(NotifyWinEvent);
     if (notify != nullptr)
         notify(kLiveRegionChangedEvent, control, OBJID_CLIENT, CHILDID_SELF);
 }

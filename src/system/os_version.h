@@ -17,7 +17,10 @@ struct OsVersion {
     uint32_t platformId = 0;
 };
 
-// A version query that fails counts as not the Windows 95 family.
+// A version query that fails counts as neither family.
 inline bool IsWindows95Family(const OsVersion& version) {
     return version.queried && version.platformId == kPlatformWin32Windows;
+}
+inline bool IsWindowsNtFamily(const OsVersion& version) {
+    return version.queried && version.platformId == kPlatformWin32Nt;
 }

@@ -6,9 +6,6 @@
 
 namespace {
 
-using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
-using SetDllDirectoryFunction = BOOL(WINAPI*)(LPCSTR);
-
 // Fills one entry of a table; false when the library has no such function.
 template <typename Function> bool Find(HMODULE library, const char* name, Function& function) {
     function = FindModuleFunction<Function>(library, name);
@@ -76,12 +73,12 @@ const Ole32Functions* Ole32() {
 void RestrictLibrarySearch() {
     // Windows 8 on, and Windows 7 and Vista with their loader update: every search is the system
     // folder alone.
-    if (auto setDefault = FindKernelFunction<SetDefaultDllDirectoriesFunction>("SetDefaultDllDirectories")) {
+    if (auto setDefault = VITTREL_KERNEL32_FUNCTION(SetDefaultDllDirectories)) {
         if (setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32))
             return;
     }
     // Windows XP SP1 on: the current folder leaves the search.
-    if (auto setDirectory = FindKernelFunction<SetDllDirectoryFunction>("SetDllDirectoryA"))
+    if (auto setDirectory = VITTREL_KERNEL32_FUNCTION(SetDllDirectoryA))
         setDirectory("");
 }
 

@@ -25,6 +25,9 @@ public:
     bool unflushedRenamed = false; // a new file took Vittrel.log's name before its writes were flushed
     std::set<std::string> calls;   // the calls made, without their "#<n>"
     std::set<std::string> created; // the files that CreateNew made
+    // Files with the read-only attribute: as Windows has it, they may be renamed but not opened for
+    // writing, replaced or removed.
+    std::set<std::string> readOnly;
 
     uint32_t CreateNew(const std::string& name) override {
         if (const uint32_t error = Fail("create"))
@@ -37,7 +40,9 @@ public:
     uint32_t OpenExisting(const std::string& name) override {
         if (const uint32_t error = Fail("open"))
             return error;
-        return files.count(name) ? Open(name, false) : kErrorFileNotFound;
+        if (!files.count(name))
+            return kErrorFileNotFound;
+        return readOnly.count(name) ? kErrorAccessDenied : Open(name, false);
     }
     uint32_t ReadAll(std::string& bytes) override {
         bytes = files[m_open];
@@ -78,7 +83,7 @@ public:
     uint32_t Replace(const std::string& from, const std::string& to) override {
         if (const uint32_t error = Fail("replace"))
             return error;
-        return Move(from, to);
+        return readOnly.count(to) ? kErrorAccessDenied : Move(from, to);
     }
     uint32_t Rename(const std::string& from, const std::string& to) override {
         if (const uint32_t error = Fail("rename " + from))
@@ -88,8 +93,11 @@ public:
     uint32_t Remove(const std::string& name) override {
         if (const uint32_t error = Fail("remove " + name))
             return error;
+        if (readOnly.count(name) && files.count(name))
+            return kErrorAccessDenied;
         return files.erase(name) ? 0 : kErrorFileNotFound;
     }
+    bool IsReadOnly(const std::string& name) override { return readOnly.count(name) && files.count(name); }
 
 private:
     uint32_t Fail(const std::string& call) {
@@ -105,6 +113,8 @@ private:
         m_unflushed.erase(to);
         if (unflushed)
             m_unflushed.insert(to);
+        if (readOnly.erase(from))
+            readOnly.insert(to);
         files[to] = files[from];
         files.erase(from);
         return 0;

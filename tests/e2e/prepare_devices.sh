@@ -22,8 +22,11 @@ install_stand_in() {
 }
 
 # The stand-in winmm.dll answers the device queries from the driver's script. vittrel.exe and the
-# driver are in a folder of their own, where the driver writes the script.
+# driver are in a folder of their own, where the driver writes the script. Wine takes the code page
+# from the locale: Cyrillic, 1251.
 prepare_devices_scripted() {
+    locale -a | grep -qix ru_RU.utf8 || { echo "no ru_RU.UTF-8 locale (scripts/install-deps.sh makes it)"; return 1; }
+    export LC_ALL=ru_RU.UTF-8
     local bin="$1/bin"
     mkdir -p "$bin" || return 1
     cp "$VITTREL_WIN_BIN/vittrel.exe" "$VITTREL_WIN_BIN/vittrel-driver.exe" "$bin/" || return 1

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 
 namespace {
 
@@ -143,6 +144,7 @@ TEST(SaveReportFile, EarlierReportKeptWhicheverStepFails) {
         SaveOutcome outcome;
         Folder expected;
         OsVersion version = kNt40;
+        std::set<std::string> readOnly = {};
     } cases[] = {
         {"replaces the earlier report", before, {}, 70, {0}, after},
         {"a user's file of the new file's name", mine, {}, 1000, {0}, {{newFile, "mine"}, *after.begin()}},
@@ -155,11 +157,13 @@ TEST(SaveReportFile, EarlierReportKeptWhicheverStepFails) {
         {"in place, not put back: new file named", before, notPutBack, 1000, mixed, leftOver},
         {"in place, the new file not removed: named", before, notRemoved, 1000, {0, newFile}, both},
         {"no room for the new file: never in place", before, {{"create", kFull}}, 1000, {kFull}, before},
+        {"a read-only Vittrel.log: refused", before, {}, 1000, {5}, before, kNt40, {kReportFileName}},
         {"Windows 95: renamed aside, renamed, removed", before, {}, 1000, {0}, after, kWin95},
         {"Windows 95: a first report", none, {}, 1000, {0}, after, kWin95},
         {"Windows 95: held open, sharing nothing", before, held95, 1000, {32}, before, kWin95},
         {"Windows 95: held open, shared: in place", before, {{"rename Vittrel.log", 32}}, 1000, {0}, after, kWin95},
         {"Windows 95: nor renamed back: both named", before, renamesFail, 1000, apartNamed, apart, kWin95},
+        {"Windows 95: a read-only Vittrel.log: refused", before, {}, 1000, {5}, before, kWin95, {kReportFileName}},
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.what);
@@ -167,6 +171,7 @@ TEST(SaveReportFile, EarlierReportKeptWhicheverStepFails) {
         files.files = row.folder;
         files.failures = row.failures;
         files.room = row.room;
+        files.readOnly = row.readOnly;
         const SaveOutcome outcome = SaveReportFile(files, report, 0x304D2, row.version);
         EXPECT_EQ(row.outcome.error, outcome.error);
         EXPECT_EQ(row.outcome.leftOverFile, outcome.leftOverFile);

@@ -20,15 +20,12 @@ std::string WindowsInstallEnvironment::QueryWindowsDirectory() {
     return DirectoryFrom(GetWindowsDirectoryA(buffer, MAX_PATH), buffer);
 }
 
-using GetSystemWow64DirectoryFunction = UINT(WINAPI*)(LPSTR, UINT);
-
 // The product's runtime libraries are 32-bit. 64-bit Windows keeps those in its WOW64 folder,
 // which a 32-bit program also sees as its system folder; a 64-bit build has to ask for it. Windows
 // 95 to 2000 lack GetSystemWow64DirectoryA, and 32-bit Windows fails it.
 std::string WindowsInstallEnvironment::QuerySystemDirectory() {
     char buffer[MAX_PATH] = {};
-    if (auto wow64Directory =
-            FindKernelFunction<GetSystemWow64DirectoryFunction>("GetSystemWow64DirectoryA")) {
+    if (auto wow64Directory = VITTREL_KERNEL32_FUNCTION(GetSystemWow64DirectoryA)) {
         std::string directory = DirectoryFrom(wow64Directory(buffer, MAX_PATH), buffer);
         if (!directory.empty()) {
             return directory;

@@ -5,12 +5,10 @@
 
 #include "system/kernel_function.h"
 
-using GlobalMemoryStatusExFunction = BOOL(WINAPI*)(LPMEMORYSTATUSEX);
-
 MemoryFigures ReadMemoryFigures() {
     MemoryFigures figures;
     // Windows 95 has no GlobalMemoryStatusEx.
-    if (auto statusEx = FindKernelFunction<GlobalMemoryStatusExFunction>("GlobalMemoryStatusEx")) {
+    if (auto statusEx = VITTREL_KERNEL32_FUNCTION(GlobalMemoryStatusEx)) {
         MEMORYSTATUSEX status{};
         status.dwLength = sizeof(status);
         if (statusEx(&status)) {

@@ -182,15 +182,17 @@ void ScriptAux(unsigned device, const AuxDevice& d) {
 // Six wave devices, of which the pages list four; ten auxiliary devices, of which eight are
 // queried, two do not exist, one fails its query and one its volume. On each page a name fills
 // its field with no terminator. Windows NT 4.0, so the Braille page only says that there is
-// nothing to check.
+// nothing to check. The system's code page is Cyrillic (1251, prepare_devices_scripted), and one
+// device is named in it: the letter typed in the list must find that device.
 void DevicesScripted() {
+    const std::string cyrillicDe = "\xC4"; // U+0414 in code page 1251
     const std::string longName = "Scripted Wave Device With A Name Longer Than Its Field";
     const std::string longAuxName = "Auxiliary Line In Jacks, A Name Longer Than Its Field";
     const std::optional<WaveOutCaps> wave[6] = {
         WaveOutCaps{1, 2, 0x0400, "Scripted Wave A", 0x0155, 1, 0x3F},
         std::nullopt,
         WaveOutCaps{65535, 7, 0x00010203, longName, 0xFAAA, 2, 0x0014},
-        WaveOutCaps{9, 9, 0x030A, "D", 0x0FFF, 0, 0x0008},
+        WaveOutCaps{9, 9, 0x030A, cyrillicDe, 0x0FFF, 0, 0x0008},
         WaveOutCaps{5, 5, 0, "Fifth", 0, 1, 0},
         WaveOutCaps{6, 6, 0, "Sixth", 0, 1, 0},
     };
@@ -219,7 +221,7 @@ void DevicesScripted() {
         return;
     HWND page = app.ShowPage(kWaveTab);
     HWND list = GetDlgItem(page, IDC_WAVE_DEVICE_LIST);
-    CheckItems({"Scripted Wave A", "", longName.substr(0, 32), "D"}, ListItems(list), "wave page");
+    CheckItems({"Scripted Wave A", "", longName.substr(0, 32), cyrillicDe}, ListItems(list), "wave page");
     CheckEqual(0, Selection(list), "wave page: the first device is selected");
     CheckWavePage(page, ExpectedWave(wave[0]), "at first");
     // Labels of the first device go, those of the third come; the failed device shows nothing;
@@ -229,6 +231,11 @@ void DevicesScripted() {
         CheckEqual(position, Selection(list), "wave page: device " + std::to_string(position) + " selected");
         CheckWavePage(page, ExpectedWave(wave[position]), "device " + std::to_string(position) + " selected");
     }
+    // As the keyboard's letter reaches the list once translated: UTF-16, whatever the code page.
+    PostMessageW(list, WM_CHAR, L'\x0414', 1);
+    Settle(list);
+    if (CheckEqual(3, Selection(list), "wave page: the Cyrillic letter typed selects the device named with it"))
+        CheckWavePage(page, ExpectedWave(wave[3]), "device 3 selected by its letter");
 
     page = app.ShowPage(kAuxTab);
     list = GetDlgItem(page, IDC_AUX_DEVICE_LIST);

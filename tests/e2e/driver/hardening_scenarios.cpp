@@ -60,12 +60,15 @@ void CheckAllSections(const std::string& report, const std::string& when) {
           when + ": the report ends with a line end");
 }
 
-// ---- The save's file calls ----
+void CheckSaveFails(const Vittrel& app, const std::string& report, DWORD error, const std::string& when);
 
-const char kSaveFileCalls[] = "CreateFileA;WriteFile;FlushFileBuffers;CloseHandle;MoveFileExA;MoveFileA;DeleteFileA";
+// ---- The program's file calls ----
+
+const char kFileCalls[] =
+    "SetErrorMode;CreateFileA;WriteFile;FlushFileBuffers;CloseHandle;MoveFileExA;MoveFileA;DeleteFileA";
 
 // The traced calls of one process after the trace's first `from` bytes, in order: each the
-// function's name, then its text arguments, and the flags of MoveFileExA.
+// function's name, then its text arguments, and the flags of MoveFileExA and SetErrorMode.
 std::vector<std::string> TracedCalls(DWORD process, size_t from) {
     char pid[8];
     std::snprintf(pid, sizeof(pid), "%04lx", static_cast<unsigned long>(process));
@@ -73,11 +76,11 @@ std::vector<std::string> TracedCalls(DWORD process, size_t from) {
     const std::string trace = "\n" + ReadFileBytes(TracePath()).substr(from);
     std::vector<std::string> calls;
     for (std::sregex_iterator it(trace.begin(), trace.end(), call), end; it != end; ++it) {
-        const std::string arguments = (*it)[2];
-        std::string line = (*it)[1];
+        const std::string name = (*it)[1], arguments = (*it)[2];
+        std::string line = name;
         for (std::sregex_iterator text(arguments.begin(), arguments.end(), quoted); text != end; ++text)
             line.append(" ").append(text->str());
-        if (line.rfind("MoveFileExA", 0) == 0)
+        if (name == "MoveFileExA" || name == "SetErrorMode")
             line.append(" ").append(arguments.substr(arguments.rfind(',') + 1));
         calls.push_back(line);
     }
@@ -113,6 +116,16 @@ void CheckSaveCalls(const Vittrel& app, bool nt, const std::string& when) {
     CheckEqual(Lines(expected), Lines(calls), when + ": the save's file calls, in order");
 }
 
+// No "no disk in the drive" box, ever: the program fails critical errors itself before it opens
+// its first file.
+void CheckErrorModeFirst(const Vittrel& app, const std::string& when) {
+    std::string first;
+    for (const std::string& call : TracedCalls(app.ProcessId(), 0))
+        if (first.empty() && (call.rfind("SetErrorMode", 0) == 0 || call.rfind("CreateFileA", 0) == 0))
+            first = call;
+    CheckEqual("SetErrorMode 00008001", first, when + ": the error mode is set before any file is opened");
+}
+
 // ---- Every Windows version ----
 
 struct VersionRow {
@@ -132,12 +145,13 @@ constexpr size_t kVersionCount = sizeof(kVersions) / sizeof(kVersions[0]);
 
 void RunVersion(const VersionRow& row) {
     SetWindowsVersion(row.version);
-    TraceCalls(kSaveFileCalls);
+    TraceCalls(kFileCalls);
     Vittrel app;
     const bool started = app.Start();
-    TraceCalls(kSaveFileCalls, false);
+    TraceCalls(kFileCalls, false);
     if (!started || !app.WaitForSheet())
         return;
+    CheckErrorModeFirst(app, row.version);
     CheckEqual(ExpectedTitle(), WindowText(app.Sheet()), "title");
     if (!VisitEveryPage(app, row.version))
         return;
@@ -165,6 +179,9 @@ void RunVersion(const VersionRow& row) {
           "the report names the system as the page does");
     Check(report.find(status + "\r\n") != std::string::npos, "the report has the Braille status");
     CheckSaveCalls(app, row.nt, row.version);
+    // Under Wine a file without write permission reads as read-only, even for root.
+    SetFileAttributesA("Vittrel.log", FILE_ATTRIBUTE_READONLY);
+    CheckSaveFails(app, "Vittrel.log", ERROR_ACCESS_DENIED, row.version + ": read-only Vittrel.log"s);
     Check(app.ExitWithButton(), "Exit ends the program");
 }
 
