@@ -91,7 +91,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                           : port.empty() ? kBrailleNoPortStatus
                           : !portOpens   ? BraillePortUnavailableStatus(port)
                                          : BrailleFoundStatus(port)));
-    FUZZ_CHECK(status == BrailleStatus(port, driverOpens, portOpens));
     FUZZ_CHECK(status != kBrailleNoCheckStatus);
     return 0;
 }

@@ -138,41 +138,46 @@ TEST(SaveReportFile, EarlierReportKeptWhicheverStepFails) {
     const SaveOutcome mixed = {29, "", "", newFile, true}, apartNamed = {29, "", aside, newFile};
     const struct {
         const char* what;
+        std::string way; // how it takes Vittrel.log's place: "replaces", or "renames" on Windows 95
         Folder folder;
         std::map<std::string, uint32_t> failures;
         size_t room;
         SaveOutcome outcome;
         Folder expected;
-        OsVersion version = kNt40;
         std::set<std::string> readOnly = {};
     } cases[] = {
-        {"replaces the earlier report", before, {}, 70, {0}, after},
-        {"a user's file of the new file's name", mine, {}, 1000, {0}, {{newFile, "mine"}, *after.begin()}},
-        {"writes that store nothing", before, {{"write", kStoresNothing}}, 1000, {kFull}, before},
-        {"the new file does not close", before, {{"close", 29}}, 1000, {29}, before},
-        {"the new file is not flushed", before, {{"flush", 29}}, 1000, {29}, before},
-        {"... nor removed: it is named", before, stuck, 1000, {29, newFile}, leftOver},
-        {"no new file may be made: in place", before, {{"create", 5}}, 1000, {0}, after},
-        {"in place, full volume: earlier bytes put back", shorter, {{"create", 5}}, 29, {kFull}, shorter},
-        {"in place, not put back: new file named", before, notPutBack, 1000, mixed, leftOver},
-        {"in place, the new file not removed: named", before, notRemoved, 1000, {0, newFile}, both},
-        {"no room for the new file: never in place", before, {{"create", kFull}}, 1000, {kFull}, before},
-        {"a read-only Vittrel.log: refused", before, {}, 1000, {5}, before, kNt40, {kReportFileName}},
-        {"Windows 95: renamed aside, renamed, removed", before, {}, 1000, {0}, after, kWin95},
-        {"Windows 95: a first report", none, {}, 1000, {0}, after, kWin95},
-        {"Windows 95: held open, sharing nothing", before, held95, 1000, {32}, before, kWin95},
-        {"Windows 95: held open, shared: in place", before, {{"rename Vittrel.log", 32}}, 1000, {0}, after, kWin95},
-        {"Windows 95: nor renamed back: both named", before, renamesFail, 1000, apartNamed, apart, kWin95},
-        {"Windows 95: a read-only Vittrel.log: refused", before, {}, 1000, {5}, before, kWin95, {kReportFileName}},
+        {"replaces the earlier report", "replaces", before, {}, 70, {0}, after},
+        {"a user's file of the new file's name", "replaces", mine, {}, 1000, {0},
+         {{newFile, "mine"}, *after.begin()}},
+        {"writes that store nothing", "replaces", before, {{"write", kStoresNothing}}, 1000, {kFull}, before},
+        {"the new file does not close", "replaces", before, {{"close", 29}}, 1000, {29}, before},
+        {"the new file is not flushed", "replaces", before, {{"flush", 29}}, 1000, {29}, before},
+        {"... nor removed: it is named", "replaces", before, stuck, 1000, {29, newFile}, leftOver},
+        {"no new file may be made: in place", "replaces", before, {{"create", 5}}, 1000, {0}, after},
+        {"in place, full volume: earlier bytes put back", "replaces", shorter, {{"create", 5}}, 29, {kFull},
+         shorter},
+        {"in place, not put back: new file named", "replaces", before, notPutBack, 1000, mixed, leftOver},
+        {"in place, the new file not removed: named", "replaces", before, notRemoved, 1000, {0, newFile},
+         both},
+        {"no room for the new file: never in place", "replaces", before, {{"create", kFull}}, 1000, {kFull},
+         before},
+        {"a read-only Vittrel.log: refused", "replaces", before, {}, 1000, {5}, before, {kReportFileName}},
+        {"renamed aside, renamed, removed", "renames", before, {}, 1000, {0}, after},
+        {"a first report", "renames", none, {}, 1000, {0}, after},
+        {"held open, sharing nothing", "renames", before, held95, 1000, {32}, before},
+        {"held open, shared: in place", "renames", before, {{"rename Vittrel.log", 32}}, 1000, {0}, after},
+        {"nor renamed back: both named", "renames", before, renamesFail, 1000, apartNamed, apart},
+        {"a read-only Vittrel.log: refused", "renames", before, {}, 1000, {5}, before, {kReportFileName}},
     };
     for (const auto& row : cases) {
-        SCOPED_TRACE(row.what);
+        SCOPED_TRACE(row.what + (" (" + row.way + ")"));
         MemoryReportFiles files;
         files.files = row.folder;
         files.failures = row.failures;
         files.room = row.room;
         files.readOnly = row.readOnly;
-        const SaveOutcome outcome = SaveReportFile(files, report, 0x304D2, row.version);
+        const OsVersion& version = row.way == "renames" ? kWin95 : kNt40;
+        const SaveOutcome outcome = SaveReportFile(files, report, 0x304D2, version);
         EXPECT_EQ(row.outcome.error, outcome.error);
         EXPECT_EQ(row.outcome.leftOverFile, outcome.leftOverFile);
         EXPECT_EQ(row.outcome.earlierReportFile, outcome.earlierReportFile);
@@ -183,7 +188,7 @@ TEST(SaveReportFile, EarlierReportKeptWhicheverStepFails) {
         // The Windows 95 family's MoveFileEx is a stub; elsewhere Vittrel.log is never without a report.
         const bool renamed = std::any_of(files.calls.begin(), files.calls.end(),
                                          [](const std::string& call) { return call.rfind("rename ", 0) == 0; });
-        EXPECT_FALSE(IsWindows95Family(row.version) ? files.calls.count("replace") != 0 : renamed);
+        EXPECT_FALSE(row.way == "renames" ? files.calls.count("replace") != 0 : renamed);
     }
 }
 

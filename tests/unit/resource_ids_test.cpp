@@ -172,6 +172,14 @@ TEST(ResourceScript, EveryListIsNamedByItsCaptionAndEveryResultIsRead) {
         {"IDD_INSTALLATION_PAGE",
          {"Possible Reasons"},
          {"IDC_PROBLEM_TEXT", "IDC_SOLUTION_TEXT", "IDC_NOTES_TEXT"}},
+        // The first caption of each group follows the group box, and is read with it as its description.
+        {"IDD_SYSTEM_INFO_PAGE",
+         {},
+         {"IDC_OS_NAME", "Version:", "IDC_OS_VERSION", "Build:", "IDC_OS_BUILD", "IDC_PROCESSOR_COUNT",
+          "Processor Type:", "IDC_PROCESSOR_TYPE", "IDC_MODEL_CAPTION", "IDC_MODEL_VALUE", "IDC_STEP_CAPTION",
+          "IDC_STEP_VALUE", "IDC_TOTAL_PHYSICAL", "Available Physical Memory:", "IDC_AVAILABLE_PHYSICAL",
+          "Total Virtual Memory:", "IDC_TOTAL_VIRTUAL", "Percent Memory Load:", "IDC_MEMORY_LOAD",
+          "IDC_RAM_VERDICT"}},
         // The grid is read by column, each heading with its channels.
         {"IDD_WAVE_DEVICES_PAGE",
          {"Device(s):"},

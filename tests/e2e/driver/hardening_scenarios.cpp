@@ -17,6 +17,7 @@
 #include "resource.h"
 #include "scenarios.h"
 #include "sheet_checks.h"
+#include "system/system_reason.h"
 
 namespace {
 
@@ -32,32 +33,6 @@ bool VisitEveryPage(const Vittrel& app, const std::string& when) {
               all;
     }
     return all;
-}
-
-// Presses "Save To File" and answers the report it wrote ("" when none), over the earlier report
-// when asked to keep it.
-std::string SaveReport(const Vittrel& app, const std::string& when, bool overEarlier = false) {
-    if (!overEarlier)
-        DeleteFileA("Vittrel.log");
-    SaveQuietly(app, when);
-    bool exists = false;
-    const std::string report = ReadFileBytes("Vittrel.log", &exists);
-    Check(exists, when + ": Vittrel.log is written");
-    return report;
-}
-
-// Every section, in order, each once.
-void CheckAllSections(const std::string& report, const std::string& when) {
-    size_t from = 0;
-    for (const char* heading : kReportSectionHeadings) {
-        const size_t at = report.find(heading, from);
-        const std::string name = Escape(std::string(heading).substr(0, std::string(heading).find('-')));
-        if (!Check(at != std::string::npos, when + ": the report has \"" + name + "\" in its place"))
-            return;
-        from = at + 1;
-    }
-    Check(report.size() >= 2 && report.compare(report.size() - 2, 2, "\r\n") == 0,
-          when + ": the report ends with a line end");
 }
 
 void CheckSaveFails(const Vittrel& app, const std::string& report, DWORD error, const std::string& when);
@@ -473,6 +448,26 @@ void PlantedLibraries() {
         Vittrel app;
         if (app.Start() && app.WaitForSheet())
             TourWithSystemLibraries(app);
+    }
+    // Without comctl32 there is no sheet: the program names the library and the system's reason
+    // (on Windows "The specified module could not be found."), and ends.
+    Check(SetWineValue("Software\\Wine\\AppDefaults\\vittrel.exe\\DllOverrides", "comctl32", ""),
+          "comctl32 is disabled for vittrel.exe");
+    Vittrel bare;
+    HWND box = bare.Start() ? bare.WaitForTopLevel(kMessageBoxTitle) : nullptr;
+    if (Check(box != nullptr, "without comctl32: a message box says why the program cannot start")) {
+        char system[MAX_PATH] = {}, reason[256] = {};
+        GetSystemDirectoryA(system, MAX_PATH);
+        FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, ERROR_MOD_NOT_FOUND, 0, reason, sizeof(reason), nullptr);
+        std::string text;
+        for (HWND child : ChildWindows(box))
+            if (ClassOf(child) == "Static" && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
+                text += WindowText(child);
+        CheckEqual("The program cannot start: the system library "s + system + "\\comctl32.dll could not be loaded.\r\n" +
+                       SystemReasonText(reason, ERROR_MOD_NOT_FOUND),
+                   text, "without comctl32: the library and the system's reason");
+        PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+        Check(bare.WaitForExit(), "without comctl32: the program ends after the message");
     }
     // Also after a failed start: a program that loaded a marker may never show its sheet.
     for (const char* name : {"comctl32.dll", "winmm.dll", "winspool.drv"}) {

@@ -356,11 +356,11 @@ HWND Vittrel::CurrentPage() const {
 HWND Vittrel::ShowPage(int index) const {
     SendMessageA(m_sheet, PSM_SETCURSEL, static_cast<WPARAM>(index), 0);
     HWND page = nullptr;
-    WaitFor([&] {
+    const bool shown = WaitFor([&] {
         page = CurrentPage();
         return CurrentTab() == index && page && IsWindowVisible(page);
     });
-    return page;
+    return shown ? page : nullptr;
 }
 
 HWND Vittrel::FocusedWindow() const {

@@ -85,7 +85,7 @@ public:
     std::vector<std::string> TabTexts() const;
     int CurrentTab() const;
     HWND CurrentPage() const;
-    // Brings page `index` to the front and waits until it shows.
+    // Brings page `index` to the front and waits until it shows; nullptr when it did not in time.
     HWND ShowPage(int index) const;
     // Keyboard input through the program's message loop, to its focused window.
     void PressKey(UINT vk) const;

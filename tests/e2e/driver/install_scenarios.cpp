@@ -71,6 +71,11 @@ void CheckLongestReasonInView(HWND list, const std::vector<std::string>& reasons
         }
     }
     const LRESULT range = SendMessageA(list, LB_GETHORIZONTALEXTENT, 0, 0);
+    // The range is kept whether or not the list has a scroll bar to use it.
+    int low = 0, high = 0;
+    Check((GetWindowLongA(list, GWL_STYLE) & WS_HSCROLL) != 0 ||
+              (GetScrollRange(list, SB_HORZ, &low, &high) && high > low),
+          when + ": the list scrolls sideways");
     RECT client{};
     GetClientRect(list, &client);
     // A range narrower than the list scrolls nowhere: then the list's own width is what shows.

@@ -11,8 +11,8 @@
 
 namespace {
 std::string g_outputDirectory = ".";
+} // namespace
 
-// A value of Wine's own settings in the current user's registry.
 bool SetWineValue(const char* key, const char* name, const std::string& value) {
     HKEY opened = nullptr;
     if (RegCreateKeyExA(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &opened, nullptr) !=
@@ -23,7 +23,6 @@ bool SetWineValue(const char* key, const char* name, const std::string& value) {
     RegCloseKey(opened);
     return written == ERROR_SUCCESS;
 }
-} // namespace
 
 std::string OutputDirectory() {
     return g_outputDirectory;

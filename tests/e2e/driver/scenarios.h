@@ -22,6 +22,8 @@ void AddKeyboardScenarios(std::vector<Scenario>& scenarios);
 // Sets the Windows version that Wine reports to programs started from now on ("win95", "nt40",
 // "win31", ...).
 void SetWindowsVersion(const std::string& version);
+// A value of Wine's own settings in the current user's registry, for programs started from now on.
+bool SetWineValue(const char* key, const char* name, const std::string& value);
 // Programs started from now on have their calls of `functions` ("WriteFile;CloseHandle") traced by
 // Wine, each line with the caller's process id, into TracePath(); or, with `traced` false, nothing.
 // For calls whose effect no test can read afterwards, such as a flush.

@@ -125,6 +125,30 @@ void SaveQuietly(const Vittrel& app, const std::string& when) {
     CheckEqual(tab, app.CurrentTab(), when + ": the sheet shows the same page");
 }
 
+std::string SaveReport(const Vittrel& app, const std::string& when, bool overEarlier) {
+    if (!overEarlier)
+        DeleteFileA("Vittrel.log");
+    SaveQuietly(app, when);
+    bool exists = false;
+    const std::string report = ReadFileBytes("Vittrel.log", &exists);
+    Check(exists, when + ": Vittrel.log is written");
+    return report;
+}
+
+void CheckAllSections(const std::string& report, const std::string& when) {
+    size_t from = 0;
+    for (const char* heading : kReportSectionHeadings) {
+        const size_t at = report.find(heading, from);
+        const std::string name = Escape(std::string(heading).substr(0, std::string(heading).find('-')));
+        if (!Check(at != std::string::npos, when + ": the report has \"" + name + "\" in its place"))
+            return;
+        Check(report.find(heading, at + 1) == std::string::npos, when + ": \"" + name + "\" only once");
+        from = at + 1;
+    }
+    Check(report.size() >= 2 && report.compare(report.size() - 2, 2, "\r\n") == 0,
+          when + ": the report ends with a line end");
+}
+
 bool CheckSaveFailureBox(const Vittrel& app, const std::string& report, DWORD error,
                          const std::string& when) {
     char fullPath[MAX_PATH] = {}, reason[512] = {};

@@ -19,6 +19,11 @@ void CheckButtonRow(const Vittrel& app, const std::string& where);
 // Presses "Save To File" and waits for the click's handler to end: a save that succeeds shows
 // nothing, so the click comes back, and the sheet is still open on the same page.
 void SaveQuietly(const Vittrel& app, const std::string& when);
+// Presses "Save To File" as SaveQuietly does and answers the report it wrote in the current folder
+// ("" when none), over the earlier report when asked to keep it.
+std::string SaveReport(const Vittrel& app, const std::string& when, bool overEarlier = false);
+// Every page's section heading in the report, in order, each once; the report ends with a line end.
+void CheckAllSections(const std::string& report, const std::string& when);
 // Presses "Save To File" where saving `report` fails with `error`: a message box owned by the sheet,
 // which waits meanwhile, tells it with the error icon, the report's full path and the system's
 // reason, as ComposeSaveMessage words them, and one button, OK, which closes it; then the sheet is
