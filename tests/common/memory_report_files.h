@@ -25,8 +25,7 @@ public:
     bool unflushedRenamed = false; // a new file took Vittrel.log's name before its writes were flushed
     std::set<std::string> calls;   // the calls made, without their "#<n>"
     std::set<std::string> created; // the files that CreateNew made
-    // Files with the read-only attribute: as Windows has it, they may be renamed but not opened for
-    // writing, replaced or removed.
+    // Files with the read-only attribute: as Windows has it, not opened for writing nor replaced.
     std::set<std::string> readOnly;
 
     uint32_t CreateNew(const std::string& name) override {
@@ -93,8 +92,6 @@ public:
     uint32_t Remove(const std::string& name) override {
         if (const uint32_t error = Fail("remove " + name))
             return error;
-        if (readOnly.count(name) && files.count(name))
-            return kErrorAccessDenied;
         return files.erase(name) ? 0 : kErrorFileNotFound;
     }
     bool IsReadOnly(const std::string& name) override { return readOnly.count(name) && files.count(name); }
@@ -113,8 +110,6 @@ private:
         m_unflushed.erase(to);
         if (unflushed)
             m_unflushed.insert(to);
-        if (readOnly.erase(from))
-            readOnly.insert(to);
         files[to] = files[from];
         files.erase(from);
         return 0;

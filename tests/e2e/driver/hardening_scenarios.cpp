@@ -459,13 +459,9 @@ void PlantedLibraries() {
         char system[MAX_PATH] = {}, reason[256] = {};
         GetSystemDirectoryA(system, MAX_PATH);
         FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, ERROR_MOD_NOT_FOUND, 0, reason, sizeof(reason), nullptr);
-        std::string text;
-        for (HWND child : ChildWindows(box))
-            if (ClassOf(child) == "Static" && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
-                text += WindowText(child);
         CheckEqual("The program cannot start: the system library "s + system + "\\comctl32.dll could not be loaded.\r\n" +
                        SystemReasonText(reason, ERROR_MOD_NOT_FOUND),
-                   text, "without comctl32: the library and the system's reason");
+                   MessageText(box), "without comctl32: the library and the system's reason");
         PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
         Check(bare.WaitForExit(), "without comctl32: the program ends after the message");
     }

@@ -125,6 +125,14 @@ void SaveQuietly(const Vittrel& app, const std::string& when) {
     CheckEqual(tab, app.CurrentTab(), when + ": the sheet shows the same page");
 }
 
+std::string MessageText(HWND box) {
+    std::string text;
+    for (HWND child : ChildWindows(box))
+        if (ClassOf(child) == "Static" && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
+            text += WindowText(child);
+    return text;
+}
+
 std::string SaveReport(const Vittrel& app, const std::string& when, bool overEarlier) {
     if (!overEarlier)
         DeleteFileA("Vittrel.log");
@@ -163,17 +171,11 @@ bool CheckSaveFailureBox(const Vittrel& app, const std::string& report, DWORD er
         return false;
     Check(GetWindow(box, GW_OWNER) == app.Sheet(), when + ": the sheet owns the message box");
     Check(!IsWindowEnabled(app.Sheet()), when + ": the sheet waits while the box is open");
-    // The box's text and its icon control, found by their styles.
-    HWND text = nullptr, icon = nullptr;
-    for (HWND child : ChildWindows(box)) {
-        if (ClassOf(child) != "Static")
-            continue;
-        if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+    HWND icon = nullptr;
+    for (HWND child : ChildWindows(box))
+        if (ClassOf(child) == "Static" && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
             icon = child;
-        else if (!WindowText(child).empty())
-            text = child;
-    }
-    CheckEqual(ComposeSaveMessage(fullPath, reason, {.error = error}), text ? WindowText(text) : "(no text)",
+    CheckEqual(ComposeSaveMessage(fullPath, reason, {.error = error}), MessageText(box),
                when + ": the message box's text");
     // The box is painted a moment after it appears.
     if (Check(icon && IsWindowVisible(icon), when + ": the message box shows an icon"))

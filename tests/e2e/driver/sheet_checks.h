@@ -19,6 +19,8 @@ void CheckButtonRow(const Vittrel& app, const std::string& where);
 // Presses "Save To File" and waits for the click's handler to end: a save that succeeds shows
 // nothing, so the click comes back, and the sheet is still open on the same page.
 void SaveQuietly(const Vittrel& app, const std::string& when);
+// The text of a message box: its statics that are not its icon.
+std::string MessageText(HWND box);
 // Presses "Save To File" as SaveQuietly does and answers the report it wrote in the current folder
 // ("" when none), over the earlier report when asked to keep it.
 std::string SaveReport(const Vittrel& app, const std::string& when, bool overEarlier = false);
